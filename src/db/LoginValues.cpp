@@ -1,0 +1,5 @@
+#include "db/LoginValues.h"
+
+QString CurOperNo;
+QString CurOperName;
+QDate CurBizDate;

@@ -1,0 +1,14 @@
+#include "widgets/Prompt.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Screen tests drive real widgets without a display.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
