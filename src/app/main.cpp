@@ -1,28 +1,50 @@
-#include "db/AccountSet.h"
-#include "db/Database.h"
-#include "db/SchemaUpgrade.h"
+#include "app/SingleInstance.h"
+#include "app/TdmMain.h"
+#include "app/TfrmMain.h"
 #include "util/Config.h"
+#include "widgets/JjgzApplication.h"
+#include "widgets/Prompt.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QCommandLineParser>
+#include <QStyleFactory>
+
+namespace {
+
+void takeHomeFromArguments(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption home(QStringLiteral("home"), QStringLiteral("程序文件夹"),
+                                  QStringLiteral("DIR"));
+    parser.addOption(home);
+    parser.addHelpOption();
+    parser.process(app);
+    if (parser.isSet(home))
+        SetHomeDir(parser.value(home));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int homeAt = int(args.indexOf(QStringLiteral("--home")));
-    if (homeAt > 0 && homeAt + 1 < args.size())
-        SetHomeDir(args.at(homeAt + 1));
-    try {
-        Database conZt(QStringLiteral("conZt"));
-        conZt.open(AccountSet::FilePath(HomeDir()));
-        UpgradeSchema(conZt);
-    } catch (const std::exception& e) {
-        QTextStream(stderr) << QStringLiteral("连接数据库失败(%1)").arg(QString::fromUtf8(e.what()))
-                            << '\n';
-        return 1;
+    JjgzApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("计件工资管理系统"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    takeHomeFromArguments(app);
+
+    TdmMain dmMain;
+    if (!dmMain.DataModuleCreate())
+        return 0;
+
+    TfrmMain frmMain(dmMain);
+    SingleInstance instance(QStringLiteral("Mutex--2017-07-20"),
+                            QStringLiteral("Message--2017-07-20"));
+    if (!instance.claim()) {
+        Prompt::current().message(QStringLiteral("此程序的实例已存在!!"), QStringLiteral("错误操作"),
+                                  Prompt::Icon::Warning);
+        return 0;
     }
-    QTextStream(stdout) << QStringLiteral("账套已就绪: %1").arg(AccountSet::FilePath(HomeDir()))
-                        << '\n';
-    return 0;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain,
+                     &TfrmMain::bringToFront);
+    frmMain.showMaximized();
+    return app.exec();
 }

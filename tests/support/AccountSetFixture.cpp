@@ -11,7 +11,7 @@ void AccountSetFixture::SetUp()
     ASSERT_TRUE(home_.isValid());
     SetHomeDir(home_.path());
     AccountSet::Create(accountSetPath());
-    db_ = std::make_unique<Database>(QStringLiteral("conZt"));
+    db_ = std::make_unique<Database>(QStringLiteral("fixture"));
     db_->open(accountSetPath());
     UpgradeSchema(*db_);
     CurOperNo = QStringLiteral("00");

@@ -10,7 +10,7 @@
 #include <memory>
 
 // A fresh account set, made by the real creation and upgrade code, in a temporary program folder
-// that is also the home of config.ini. Opened as conZt.
+// that is also the home of config.ini.
 class AccountSetFixture : public ::testing::Test {
 protected:
     void SetUp() override;
