@@ -112,6 +112,19 @@ ExpressionSplitter::ExpressionSplitter(std::string text) : text_(std::move(text)
         }
         depthBefore_[i + 1] = depthBefore_[i] + delta;
     }
+    for (int level = 0; level < OperandLevel; ++level) {
+        std::vector<std::uint32_t>& positions = matches_[static_cast<std::size_t>(level)];
+        for (std::uint32_t pos = 0; pos < n; ++pos) {
+            if (!InString(pos) && MatchesOperator(pos, level)) {
+                positions.push_back(pos);
+            }
+        }
+    }
+    for (std::uint32_t pos = 0; pos < n; ++pos) {
+        if (text_[pos] == '^' && !InString(pos)) {
+            carets_.push_back(pos);
+        }
+    }
     depthMinTable_.push_back(depthBefore_);
     for (std::size_t width = 2; width <= n + 1; width *= 2) {
         const std::vector<int>& previous = depthMinTable_.back();
@@ -144,6 +157,15 @@ ExpressionSplitter::Range ExpressionSplitter::Trim(Range r) const
         --r.end;
     }
     return r;
+}
+
+std::span<const std::uint32_t>
+ExpressionSplitter::MatchesIn(const std::vector<std::uint32_t>& positions, std::uint32_t from,
+                              std::uint32_t to)
+{
+    const auto first = std::lower_bound(positions.begin(), positions.end(), from);
+    const auto last = std::lower_bound(first, positions.end(), to);
+    return {first, last};
 }
 
 int ExpressionSplitter::MinDepth(std::uint32_t from, std::uint32_t to) const
@@ -418,9 +440,13 @@ std::optional<ExpressionSplitter::Shape> ExpressionSplitter::FitOperator(Range r
         shape.parts.push_back(Trim(operand));
         return shape;
     }
+    if (r.end - r.begin < length + 2) {
+        return std::nullopt;
+    }
     const int depth = depthBefore_[r.begin];
-    for (std::uint32_t pos = r.begin + 1; pos + length < r.end; ++pos) {
-        if (depthBefore_[pos] != depth || InString(pos) || !MatchesOperator(pos, level)) {
+    for (std::uint32_t pos :
+         MatchesIn(matches_[static_cast<std::size_t>(level)], r.begin + 1, r.end - length)) {
+        if (depthBefore_[pos] != depth) {
             continue;
         }
         const Range left{r.begin, pos};
@@ -437,8 +463,8 @@ std::optional<ExpressionSplitter::Shape> ExpressionSplitter::FitOperator(Range r
 std::optional<ExpressionSplitter::Shape> ExpressionSplitter::FitPower(Range r)
 {
     const int depth = depthBefore_[r.begin];
-    for (std::uint32_t pos = r.begin + 1; pos + 1 < r.end; ++pos) {
-        if (text_[pos] != '^' || depthBefore_[pos] != depth || InString(pos)) {
+    for (std::uint32_t pos : MatchesIn(carets_, r.begin + 1, r.end - 1)) {
+        if (depthBefore_[pos] != depth) {
             continue;
         }
         const Range base{r.begin, pos};

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -50,6 +52,9 @@ class ExpressionSplitter {
     bool InString(std::uint32_t pos) const { return (quotesBefore_[pos] & 1) != 0; }
     bool Balanced(Range r) const;
     int MinDepth(std::uint32_t from, std::uint32_t to) const;
+    // The positions in [from, to) of a sorted list.
+    static std::span<const std::uint32_t> MatchesIn(const std::vector<std::uint32_t>& positions,
+                                                    std::uint32_t from, std::uint32_t to);
 
     // The shape of r in context, or -1; counts a failure of a non-empty text.
     int Check(Range r, int context);
@@ -73,8 +78,10 @@ class ExpressionSplitter {
 
     std::string text_;
     std::vector<std::uint32_t> quotesBefore_;
-    std::vector<int> depthBefore_;                // parenthesis depth before each position
-    std::vector<std::vector<int>> depthMinTable_; // sparse table over depthBefore_
+    std::array<std::vector<std::uint32_t>, 19> matches_; // where each operator matches
+    std::vector<std::uint32_t> carets_;                  // "^" outside strings
+    std::vector<int> depthBefore_;                       // parenthesis depth before each position
+    std::vector<std::vector<int>> depthMinTable_;        // sparse table over depthBefore_
     std::unordered_map<std::uint64_t, int> memo_;
     std::vector<Shape> shapes_;
     std::optional<Range> firstFailure_;

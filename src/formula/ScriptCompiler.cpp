@@ -199,6 +199,7 @@ std::unique_ptr<Statement> ScriptCompiler::ParseAssignment(bool elseAllowed)
 {
     const TextPosition position = token_.textPosition;
     const std::string target = TakeText();
+    AssignmentTarget resolved = ResolveTarget(target);
     Note(target);
     Note(token_.tokenText);
     Advance();
@@ -207,7 +208,14 @@ std::unique_ptr<Statement> ScriptCompiler::ParseAssignment(bool elseAllowed)
     }
     const std::string value = TakeText();
     Note(value);
-    std::unique_ptr<Statement> statement = Assignment(position, target, value);
+    std::unique_ptr<Statement> statement;
+    if (resolved.indexes.empty()) {
+        statement = std::make_unique<ExpressionStatement>(
+            position, ExpressionCompiler(scope_).Compile(value, resolved.cell));
+    } else {
+        statement = std::make_unique<IndexAssignment>(
+            position, resolved.cell, std::move(resolved.indexes), CompileValue(value));
+    }
     ExpectTerminator(elseAllowed);
     return statement;
 }
@@ -372,26 +380,20 @@ void ScriptCompiler::ExpectTerminator(bool elseAllowed)
     }
 }
 
-std::unique_ptr<Statement> ScriptCompiler::Assignment(TextPosition position,
-                                                      const std::string& target,
-                                                      const std::string& value)
+ScriptCompiler::AssignmentTarget ScriptCompiler::ResolveTarget(const std::string& target)
 {
     const SyntaxTree tree = SplitTarget(target);
     const SyntaxNode& root = tree.nodes[0];
     if (root.kind != NodeKind::Index) {
-        Variant* cell = PlainTarget(root, target);
-        return std::make_unique<ExpressionStatement>(
-            position, ExpressionCompiler(scope_).Compile(value, cell));
+        return {PlainTarget(root, target), {}};
     }
-    Variant* array =
-        PlainTarget(tree.nodes[static_cast<std::size_t>(root.children.front())], target);
-    std::vector<ValueExpression> indexes;
+    AssignmentTarget resolved{
+        PlainTarget(tree.nodes[static_cast<std::size_t>(root.children.front())], target), {}};
     for (std::size_t i = 1; i < root.children.size(); ++i) {
-        indexes.push_back(
+        resolved.indexes.push_back(
             CompileValue(tree.nodes[static_cast<std::size_t>(root.children[i])].text));
     }
-    return std::make_unique<IndexAssignment>(position, array, std::move(indexes),
-                                             CompileValue(value));
+    return resolved;
 }
 
 Variant* ScriptCompiler::LoopVariable(const std::string& target)
@@ -409,7 +411,7 @@ SyntaxTree ScriptCompiler::SplitTarget(const std::string& target)
         }
     } catch (const EMathParserError&) {
     }
-    Fail("Valid identifier expected: " + target);
+    RejectTarget(target);
 }
 
 Variant* ScriptCompiler::PlainTarget(const SyntaxNode& node, const std::string& target)
@@ -420,7 +422,14 @@ Variant* ScriptCompiler::PlainTarget(const SyntaxNode& node, const std::string& 
     if (node.kind == NodeKind::Parameter) {
         return scope_.Parameter(node.parameter);
     }
-    Fail("Valid identifier expected: " + target);
+    RejectTarget(target);
+}
+
+void ScriptCompiler::RejectTarget(const std::string& target)
+{
+    ESyntaxError error("Valid identifier expected: " + target);
+    error.SetPosition(token_.position.line, token_.position.col);
+    throw error;
 }
 
 ValueExpression ScriptCompiler::CompileValue(const std::string& text)

@@ -39,11 +39,16 @@ class ScriptCompiler {
     [[noreturn]] void RejectKeyword(Closer closer);
     void ExpectTerminator(bool elseAllowed);
 
-    std::unique_ptr<Statement> Assignment(TextPosition position, const std::string& target,
-                                          const std::string& value);
+    // Where an assignment stores: a cell, or an element of the array in that cell.
+    struct AssignmentTarget {
+        Variant* cell;
+        std::vector<ValueExpression> indexes;
+    };
+    AssignmentTarget ResolveTarget(const std::string& target);
     Variant* LoopVariable(const std::string& target);
     SyntaxTree SplitTarget(const std::string& target);
     Variant* PlainTarget(const SyntaxNode& node, const std::string& target);
+    [[noreturn]] void RejectTarget(const std::string& target);
     ValueExpression CompileValue(const std::string& text);
 
     void Advance();

@@ -82,10 +82,10 @@ void TEvalObj::Compile(bool force)
 
 void TEvalObj::CompileNow()
 {
+    const FlagGuard guard(compiling_);
     if (OnValidating) {
         OnValidating(*this);
     }
-    const FlagGuard guard(compiling_);
     auto form = std::make_unique<CompiledForm>();
     CompileScope scope(*form, host_);
     form->Body() = ScriptCompiler(lines_, scope).Compile();
