@@ -234,6 +234,15 @@ TEST_F(StartUpTest, AMissingAccountSetEndsTheProgram)
     EXPECT_EQ(prompt.shown().first().caption, "提示");
 }
 
+TEST_F(StartUpTest, AMissingSecondDatabaseIsReported)
+{
+    prompt.expectMessage();
+    TdmMain dm;
+    EXPECT_FALSE(dm.ConnectSecondSet(2));
+    EXPECT_TRUE(prompt.shown().first().text.startsWith("连接数据库2失败("));
+    EXPECT_EQ(prompt.shown().first().icon, Prompt::Icon::Error);
+}
+
 TEST_F(StartUpTest, AFailedUpgradeSkipsTheLoginAndLeavesEverythingDisabled)
 {
     db().exec("drop table roles2");
