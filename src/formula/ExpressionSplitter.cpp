@@ -138,6 +138,9 @@ ExpressionSplitter::ExpressionSplitter(std::string text) : text_(std::move(text)
 
 SyntaxTree ExpressionSplitter::Split()
 {
+    if (text_.size() > MaxTextLength) {
+        ThrowTooComplex();
+    }
     const Range whole = Trim({0, static_cast<std::uint32_t>(text_.size())});
     if (!Balanced(whole)) {
         throw EMissMatchingBracket("Missing brackets in expression. Expression: " +
@@ -209,8 +212,8 @@ int ExpressionSplitter::Classify(Range r, int context)
         return known->second;
     }
     const RecursionGuard guard(recursion_);
-    if (recursion_ > MaxRecursion || memo_.size() > MaxPieces || text_.size() > MaxTextLength) {
-        throw ESyntaxError("Expression too complex. Expression: " + text_);
+    if (recursion_ > MaxRecursion || memo_.size() > MaxPieces) {
+        ThrowTooComplex();
     }
     Context ctx{AllForms, 0};
     if (context < 2 * WithoutUnaryMinus) {
@@ -572,6 +575,11 @@ int ExpressionSplitter::Build(Range r, SyntaxTree& tree)
         tree.nodes[static_cast<std::size_t>(index)].children.push_back(child);
     }
     return index;
+}
+
+void ExpressionSplitter::ThrowTooComplex() const
+{
+    throw ESyntaxError("Expression too complex. Expression: " + text_);
 }
 
 void ExpressionSplitter::ThrowSyntaxError(Range r) const

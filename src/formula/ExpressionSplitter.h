@@ -75,6 +75,7 @@ class ExpressionSplitter {
 
     int Build(Range r, SyntaxTree& tree);
     [[noreturn]] void ThrowSyntaxError(Range r) const;
+    [[noreturn]] void ThrowTooComplex() const;
 
     std::string text_;
     std::vector<std::uint32_t> quotesBefore_;

@@ -110,16 +110,44 @@ double PlainNumber(const Variant& value)
     return value.Kind() == VarKind::Integer ? value.AsInteger() : value.AsFloating();
 }
 
-// Floating arithmetic on plain numbers, the bulk of wage formulas, without temporaries.
-bool RunFloatingArith(const TParserOperation& op)
+bool PlainComparison(OpCode code, double l, double r)
 {
-    if (op.code < OpCode::Add || op.code > OpCode::Divide) {
+    switch (code) {
+    case OpCode::Equal:
+        return l == r;
+    case OpCode::NotEqual:
+        return l != r;
+    case OpCode::Less:
+        return l < r;
+    case OpCode::LessEqual:
+        return l <= r;
+    case OpCode::Greater:
+        return l > r;
+    default:
+        return l >= r;
+    }
+}
+
+// Arithmetic and comparisons of plain numbers, the bulk of wage formulas, without temporaries.
+bool RunPlainNumbers(const TParserOperation& op)
+{
+    const bool arithmetic = op.code >= OpCode::Add && op.code <= OpCode::Divide;
+    const bool comparison = op.code >= OpCode::Equal && op.code <= OpCode::GreaterEqual;
+    if (!arithmetic && !comparison) {
         return false;
     }
     const VarKind l = op.left->Kind();
     const VarKind r = op.right->Kind();
-    if (!IsPlainNumber(l) || !IsPlainNumber(r) ||
-        (l == VarKind::Integer && r == VarKind::Integer)) {
+    if (!IsPlainNumber(l) || !IsPlainNumber(r)) {
+        return false;
+    }
+    if (comparison) {
+        // Every 32-bit integer is exact as a double, so one comparison serves both kinds.
+        const bool holds = PlainComparison(op.code, PlainNumber(*op.left), PlainNumber(*op.right));
+        *op.result = CurrencyValue{holds ? Variant::TicksPerUnit : 0};
+        return true;
+    }
+    if (l == VarKind::Integer && r == VarKind::Integer) {
         return false;
     }
     static_assert(static_cast<int>(OpCode::Divide) - static_cast<int>(OpCode::Add) ==
@@ -135,7 +163,7 @@ bool RunFloatingArith(const TParserOperation& op)
 void OperationList::Run(TEvalHost& host) const
 {
     for (const TParserOperation& op : operations_) {
-        if (RunFloatingArith(op)) {
+        if (RunPlainNumbers(op)) {
             continue;
         }
         // Operands may share the result cell, so the value is complete before it is stored.

@@ -41,8 +41,7 @@ void TrimTrailingSpaces(std::string& text)
     }
 }
 
-} // namespace
-
+// The statement keyword a word is, EndOfText when it is none.
 TokenKind KeywordToken(std::string_view word)
 {
     for (const auto& [keyword, kind] : Keywords) {
@@ -52,6 +51,8 @@ TokenKind KeywordToken(std::string_view word)
     }
     return TokenKind::EndOfText;
 }
+
+} // namespace
 
 TParserScanner::TParserScanner(const std::vector<std::string>& lines) : lines_(NonEmpty(lines)) {}
 

@@ -68,7 +68,4 @@ class TParserScanner {
     bool hasText_ = false;
 };
 
-// Keyword tokens are words; this maps a word to its token, EndOfText when it is none.
-TokenKind KeywordToken(std::string_view word);
-
 } // namespace formula

@@ -65,8 +65,13 @@ class Variant {
     Variant(ObjectValue value) : data_(value) {}
     Variant(VariantArray elements) : data_(std::make_shared<VariantArray>(std::move(elements))) {}
 
-    // Stores a number in place when the cell already holds one of its kind.
+    // Store a number in place when the cell already holds one of its kind.
     Variant& operator=(double value)
+    {
+        data_ = value;
+        return *this;
+    }
+    Variant& operator=(CurrencyValue value)
     {
         data_ = value;
         return *this;
