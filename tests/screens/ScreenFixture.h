@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QWidget>
 
+#include <stdexcept>
+
 // A fresh account set and a scripted prompt that every prompt must go through; a test fails on a
 // prompt it did not script or a scripted one left unused.
 class ScreenFixture : public AccountSetFixture {
