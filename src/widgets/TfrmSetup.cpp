@@ -4,9 +4,12 @@
 #include "widgets/DataGrid.h"
 #include "widgets/Prompt.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,14 +22,19 @@ class TwoColumnList : public QListWidget {
         setFlow(QListView::LeftToRight);
         setWrapping(true);
         setResizeMode(QListView::Adjust);
-        setUniformItemSizes(true);
     }
 
   protected:
-    void resizeEvent(QResizeEvent* event) override
+    bool viewportEvent(QEvent* event) override
     {
-        setGridSize(QSize(viewport()->width() / 2, fontMetrics().height() + 8));
-        QListWidget::resizeEvent(event);
+        // The list lays rows out as if a vertical scroll bar and the frame took room from them.
+        if (event->type() == QEvent::Resize) {
+            const int reserved =
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar()) +
+                2 * frameWidth();
+            setGridSize(QSize((viewport()->width() - reserved) / 2, fontMetrics().height() + 8));
+        }
+        return QListWidget::viewportEvent(event);
     }
 };
 
