@@ -11,7 +11,8 @@ class GridTotals;
 
 // The list grid of every screen: columns described by GridColumn over any item model, whole-row
 // and multi-row selection, read-only and coloured columns, and a footer row of sums, counts or
-// texts that is shown when a column asks for one.
+// texts that is shown when a column asks for one. Row numbers (the vertical header) are hidden
+// until a screen shows them.
 class DataGrid : public QTableView {
     Q_OBJECT
   public:
