@@ -1,21 +1,19 @@
 #pragma once
 
 #include <QHash>
-#include <QList>
 #include <QString>
-#include <QStringList>
 
-#include <map>
-#include <utility>
+struct lxw_workbook;
+struct lxw_worksheet;
+struct lxw_format;
 
-class QuaZip;
-
-// One .xlsx file with one worksheet "Sheet1", written when closed. The parts are zipped with
-// QuaZip: libxlsxwriter cannot share a process with QuaZip, whose minizip functions carry the
-// same names with other arguments and take over libxlsxwriter's calls.
+// One .xlsx file with one worksheet, written when closed.
 class XlsxWorkbook {
-  public:
+public:
     explicit XlsxWorkbook(const QString& fileName);
+    ~XlsxWorkbook();
+    XlsxWorkbook(const XlsxWorkbook&) = delete;
+    XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
 
     void writeText(int row, int column, const QString& text);
     // `numberFormat` in Excel's form ("0.00"); empty for Excel's general format.
@@ -26,27 +24,12 @@ class XlsxWorkbook {
     // Writes the file; a failure raises std::runtime_error naming the file.
     void close();
 
-  private:
-    struct Cell {
-        bool number = false;
-        // The shared string's index for text, the number's text for a number.
-        QString value;
-        int style = 0;
-    };
-
-    int sharedString(const QString& text);
-    int numberStyle(const QString& format);
-    QByteArray worksheetXml() const;
-    QByteArray stylesXml() const;
-    QByteArray sharedStringsXml() const;
-    void writePart(QuaZip& zip, const QString& name, const QByteArray& content) const;
-    [[noreturn]] void fail(const QString& reason) const;
+private:
+    lxw_format* numberFormat(const QString& format);
+    void check(int error) const;
 
     QString fileName_;
-    std::map<std::pair<int, int>, Cell> cells_;
-    std::map<int, double> widths_;
-    QStringList strings_;
-    QHash<QString, int> stringIndexes_;
-    // Style i + 1 shows numbers in formats_[i]; style 0 is Excel's default.
-    QStringList formats_;
+    lxw_workbook* book_;
+    lxw_worksheet* sheet_;
+    QHash<QString, lxw_format*> formats_;
 };

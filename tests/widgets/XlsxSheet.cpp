@@ -3,19 +3,36 @@
 #include <QList>
 #include <QXmlStreamReader>
 
-#include <quazip.h>
-#include <quazipfile.h>
+#include <unzip.h>
+
+#include <memory>
 
 namespace {
 
-QByteArray entry(QuaZip& zip, const QString& name)
+struct ZipCloser {
+    void operator()(void* zip) const { unzClose(zip); }
+};
+using Zip = std::unique_ptr<void, ZipCloser>;
+
+QByteArray entry(const Zip& zip, const char* name)
 {
-    if (!zip.setCurrentFile(name))
+    if (unzLocateFile(zip.get(), name, 1) != UNZ_OK || unzOpenCurrentFile(zip.get()) != UNZ_OK)
         return {};
-    QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    QByteArray content;
+    char buffer[8192];
+    int read = 0;
+    while ((read = unzReadCurrentFile(zip.get(), buffer, sizeof buffer)) > 0)
+        content.append(buffer, read);
+    unzCloseCurrentFile(zip.get());
+    return content;
+}
+
+// Number formats every workbook knows without declaring them.
+QString builtInFormat(const QString& id)
+{
+    static const QHash<QString, QString> formats = {
+        {"1", "0"}, {"2", "0.00"}, {"3", "#,##0"}, {"4", "#,##0.00"}};
+    return formats.value(id);
 }
 
 QStringList sharedStrings(const QByteArray& xml)
@@ -54,8 +71,10 @@ QStringList styleFormats(const QByteArray& xml)
         else if (reader.name() == QLatin1String("cellXfs"))
             inCellStyles = true;
         else if (inCellStyles && reader.name() == QLatin1String("xf"))
-            formats.append(
-                formatCodes.value(attributes.value(QLatin1String("numFmtId")).toString()));
+        {
+            const QString id = attributes.value(QLatin1String("numFmtId")).toString();
+            formats.append(formatCodes.value(id, builtInFormat(id)));
+        }
     }
     return formats;
 }
@@ -71,14 +90,14 @@ void PrintTo(const XlsxCell& cell, std::ostream* os)
 
 QHash<QString, XlsxCell> ReadXlsxSheet(const QString& fileName)
 {
-    QuaZip zip(fileName);
-    if (!zip.open(QuaZip::mdUnzip))
+    const Zip zip(unzOpen64(fileName.toUtf8().constData()));
+    if (!zip)
         return {};
-    const QStringList strings = sharedStrings(entry(zip, QStringLiteral("xl/sharedStrings.xml")));
-    const QStringList formats = styleFormats(entry(zip, QStringLiteral("xl/styles.xml")));
+    const QStringList strings = sharedStrings(entry(zip, "xl/sharedStrings.xml"));
+    const QStringList formats = styleFormats(entry(zip, "xl/styles.xml"));
 
     QHash<QString, XlsxCell> cells;
-    QXmlStreamReader reader(entry(zip, QStringLiteral("xl/worksheets/sheet1.xml")));
+    QXmlStreamReader reader(entry(zip, "xl/worksheets/sheet1.xml"));
     while (!reader.atEnd()) {
         reader.readNext();
         if (!reader.isStartElement() || reader.name() != QLatin1String("c"))
