@@ -71,6 +71,12 @@ TfrmMain::TfrmMain(TdmMain& dm, QWidget* parent)
     FormCreate();
 }
 
+TfrmMain::~TfrmMain()
+{
+    // Child windows closing with the frame must not reach a frame that is half gone.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
+
 QAction* TfrmMain::addEntry(QMenu* menu, const char* name, int tag, const QString& caption)
 {
     QAction* entry = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);

@@ -17,6 +17,7 @@ class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmMain(TdmMain& dm, QWidget* parent = nullptr);
+    ~TfrmMain() override;
 
     QMdiArea* mdiArea() const { return mdiArea_; }
     // Shows the status panels and applies the rights of the logged-in operator.
