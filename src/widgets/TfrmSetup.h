@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class DataGrid;
-class QListWidget;
+class CheckList;
 
 // "项目显示设置": one check box per grid column; a change shows or hides the grid's columns at
 // once and saves the choice under the settings name.
@@ -21,7 +21,7 @@ class TfrmSetup : public QDialog {
 
     QString settingsName_;
     DataGrid& grid_;
-    QListWidget* list_;
+    CheckList* list_;
 };
 
 // Runs the dialog modally through the current Prompt.

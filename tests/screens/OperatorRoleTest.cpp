@@ -1,5 +1,5 @@
 #include "ScreenFixture.h"
-#include "auth/screens/CheckList.h"
+#include "widgets/CheckList.h"
 #include "auth/screens/TfrmOperatorRole.h"
 #include "db/Query.h"
 

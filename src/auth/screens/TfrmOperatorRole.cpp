@@ -1,6 +1,6 @@
 #include "auth/screens/TfrmOperatorRole.h"
 
-#include "auth/screens/CheckList.h"
+#include "widgets/CheckList.h"
 #include "widgets/EnterMovesFocus.h"
 #include "widgets/Prompt.h"
 

@@ -1,4 +1,7 @@
-#include "auth/screens/CheckList.h"
+#include "widgets/CheckList.h"
+
+#include <QScrollBar>
+#include <QStyle>
 
 CheckList::CheckList(int columns, QWidget* parent) : QListWidget(parent), columns_(columns)
 {
@@ -31,7 +34,11 @@ void CheckList::setChecked(int row, bool checked)
 void CheckList::resizeEvent(QResizeEvent* event)
 {
     // Items take the whole cell; left to their own size they are elided at the text's guess.
-    const QSize cell(viewport()->width() / columns_, fontMetrics().height() + 8);
+    // The list lays rows out as if a vertical scroll bar and the frame took room from them.
+    const int reserved =
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar()) +
+        2 * frameWidth();
+    const QSize cell((viewport()->width() - reserved) / columns_, fontMetrics().height() + 8);
     setGridSize(cell);
     for (int row = 0; row < count(); ++row)
         item(row)->setSizeHint(cell);
