@@ -78,7 +78,7 @@ BENCHMARK(MuParserEvaluate);
 
 // Keeps the CPU time per iteration of every run so that the comparison can be printed afterwards.
 class RecordingReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -98,7 +98,7 @@ class RecordingReporter : public benchmark::ConsoleReporter {
         return found == nanoseconds_.end() ? 0 : found->second;
     }
 
-  private:
+private:
     std::map<std::string, double> nanoseconds_;
 };
 

@@ -14,7 +14,8 @@ QString userName()
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& guardName, const QString& messageName, QObject* parent)
+SingleInstance::SingleInstance(const QString& guardName, const QString& messageName,
+                               QObject* parent)
     : QObject(parent), serverName_(guardName + QLatin1Char('-') + userName()),
       message_(messageName.toUtf8())
 {

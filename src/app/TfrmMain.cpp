@@ -37,8 +37,7 @@ int tagOf(const QAction* action)
     return action->data().toInt();
 }
 
-template <class Dialog>
-void runModal(TdmMain& dm, QWidget* parent)
+template <class Dialog> void runModal(TdmMain& dm, QWidget* parent)
 {
     Dialog dialog(dm.conZt, parent);
     Prompt::current().exec(dialog);
@@ -79,7 +78,8 @@ TfrmMain::~TfrmMain()
 
 QAction* TfrmMain::addEntry(QMenu* menu, const char* name, int tag, const QString& caption)
 {
-    QAction* entry = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
+    QAction* entry =
+        caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
     entry->setObjectName(QLatin1String(name));
     if (tag > 0)
         entry->setData(tag);
@@ -99,23 +99,41 @@ void TfrmMain::buildMenus()
         QList<Entry> entries;
     };
     const TopMenu menus[] = {
-        {"m1", "【日常处理】(&D)",
-         {{"mnuJjData", 1001, "计件数据录入"}, {"mnuGzData", 1003, "工资数据录入"},
+        {"m1",
+         "【日常处理】(&D)",
+         {{"mnuJjData", 1001, "计件数据录入"},
+          {"mnuGzData", 1003, "工资数据录入"},
           {"mnuNextMonth", 1005, "结转下月"}}},
-        {"m2", "【工资报表】(&R)",
-         {{"mnuJjQry", 1301, "计件数据查询"}, {"mnuJjSum", 1303, "计件数据汇总"},
-          {"mnuGzQry", 1305, "工资数据查询"}, {"mnuGzSum", 1307, "工资数据汇总"}}},
-        {"m3", "【初始设置】(&S)",
-         {{"N3", 1502, "产品类别设置"}, {"mnuGz", 1503, "产品规格设置"},
-          {"mnuGx", 1505, "计件工序设置"}, {"N12", 1506, "产品规格查询"},
-          {"N22", 1507, "计件工序查询"}, {"N13", 0, "-"}, {"N1", 1509, "工资项目定义"},
-          {"N5", 1511, "计算公式定义"}, {"N14", 0, "-"}, {"N18", 1512, "部门设置"},
+        {"m2",
+         "【工资报表】(&R)",
+         {{"mnuJjQry", 1301, "计件数据查询"},
+          {"mnuJjSum", 1303, "计件数据汇总"},
+          {"mnuGzQry", 1305, "工资数据查询"},
+          {"mnuGzSum", 1307, "工资数据汇总"}}},
+        {"m3",
+         "【初始设置】(&S)",
+         {{"N3", 1502, "产品类别设置"},
+          {"mnuGz", 1503, "产品规格设置"},
+          {"mnuGx", 1505, "计件工序设置"},
+          {"N12", 1506, "产品规格查询"},
+          {"N22", 1507, "计件工序查询"},
+          {"N13", 0, "-"},
+          {"N1", 1509, "工资项目定义"},
+          {"N5", 1511, "计算公式定义"},
+          {"N14", 0, "-"},
+          {"N18", 1512, "部门设置"},
           {"mnuUser", 1515, "员工名册"}}},
-        {"m4", "【操作员】(&O)",
+        {"m4",
+         "【操作员】(&O)",
          {{"N15", 1701, "操作员管理"}, {"N16", 1703, "设定权限"}, {"N17", 1705, "修改密码"}}},
-        {"m5", "【系统维护】(&M)",
-         {{"N19", 1901, "数据初始化"}, {"N20", 1903, "数据备份"}, {"N21", 1905, "数据恢复"},
-          {"N6", 0, "-"}, {"N7", 1907, "参数设置"}, {"mnuExport", 1909, "数据导出"},
+        {"m5",
+         "【系统维护】(&M)",
+         {{"N19", 1901, "数据初始化"},
+          {"N20", 1903, "数据备份"},
+          {"N21", 1905, "数据恢复"},
+          {"N6", 0, "-"},
+          {"N7", 1907, "参数设置"},
+          {"mnuExport", 1909, "数据导出"},
           {"mnuImport", 1910, "数据导入"}}},
         {"m6", "【系统帮助】(&H)", {{"N8", 2101, "帮助主题"}, {"N10", 2105, "关于..."}}},
     };
@@ -135,7 +153,8 @@ void TfrmMain::buildMenus()
 
 QAction* TfrmMain::addButton(const char* name, int tag, const QString& caption, int icon)
 {
-    QAction* button = toolBar_->addAction(style()->standardIcon(QStyle::StandardPixmap(icon)), caption);
+    QAction* button =
+        toolBar_->addAction(style()->standardIcon(QStyle::StandardPixmap(icon)), caption);
     button->setObjectName(QLatin1String(name));
     if (tag > 0)
         button->setData(tag);
@@ -164,7 +183,8 @@ void TfrmMain::buildToolBar()
 
 void TfrmMain::connectScreens()
 {
-    connect(action("N15"), &QAction::triggered, this, [this] { runModal<TfrmOperator>(dm_, this); });
+    connect(action("N15"), &QAction::triggered, this,
+            [this] { runModal<TfrmOperator>(dm_, this); });
     connect(action("N16"), &QAction::triggered, this,
             [this] { runModal<TfrmOperatorRole>(dm_, this); });
     connect(action("N17"), &QAction::triggered, this,
@@ -198,8 +218,8 @@ void TfrmMain::FormResize()
         return;
     const QPixmap picture(path);
     if (!picture.isNull())
-        mdiArea_->setBackground(picture.scaled(mdiArea_->size(), Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation));
+        mdiArea_->setBackground(
+            picture.scaled(mdiArea_->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event)
@@ -211,7 +231,8 @@ void TfrmMain::resizeEvent(QResizeEvent* event)
 void TfrmMain::showStatus()
 {
     panels_[0]->setText(QStringLiteral("操作员：") + CurOperName);
-    panels_[1]->setText(QStringLiteral("业务日期：") + CurBizDate.toString(QStringLiteral("yyyy-MM-dd")));
+    panels_[1]->setText(QStringLiteral("业务日期：") +
+                        CurBizDate.toString(QStringLiteral("yyyy-MM-dd")));
     panels_[2]->setText(QStringLiteral("使用单位：") + GetParam(dm_.conZt, 8));
 }
 
@@ -240,8 +261,8 @@ void TfrmMain::applyRights()
     };
 
     // Nobody is logged in after a failed start: everything gated stays disabled.
-    const MenuRights rights = CurOperName.isEmpty() ? MenuRights{}
-                                                    : LoadMenuRights(dm_.conZt, CurOperName);
+    const MenuRights rights =
+        CurOperName.isEmpty() ? MenuRights{} : LoadMenuRights(dm_.conZt, CurOperName);
     for (QAction* a : gated + buttons)
         a->setEnabled(rights.all);
     for (int tag : rights.granted)
@@ -306,7 +327,8 @@ void TfrmMain::showChildToolBar(QMdiSubWindow* window)
     if (!bar)
         return;
     // The main window takes the bar over while it is shown; it goes with its child window.
-    connect(window->widget(), &QObject::destroyed, bar, &QObject::deleteLater, Qt::UniqueConnection);
+    connect(window->widget(), &QObject::destroyed, bar, &QObject::deleteLater,
+            Qt::UniqueConnection);
     addToolBar(Qt::TopToolBarArea, bar);
     bar->show();
     childToolBar_ = bar;

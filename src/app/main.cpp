@@ -39,8 +39,8 @@ int main(int argc, char** argv)
     SingleInstance instance(QStringLiteral("Mutex--2017-07-20"),
                             QStringLiteral("Message--2017-07-20"));
     if (!instance.claim()) {
-        Prompt::current().message(QStringLiteral("此程序的实例已存在!!"), QStringLiteral("错误操作"),
-                                  Prompt::Icon::Warning);
+        Prompt::current().message(QStringLiteral("此程序的实例已存在!!"),
+                                  QStringLiteral("错误操作"), Prompt::Icon::Warning);
         return 0;
     }
     QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain,

@@ -33,6 +33,7 @@ bool PasswordMatches(const QString& password, const QString& stored)
     if (!IsPasswordHash(stored))
         return password == stored;
     auto data = std::make_unique<crypt_data>();
-    const char* hash = crypt_r(password.toUtf8().constData(), stored.toLatin1().constData(), data.get());
+    const char* hash =
+        crypt_r(password.toUtf8().constData(), stored.toLatin1().constData(), data.get());
     return hash && QLatin1String(hash) == stored;
 }

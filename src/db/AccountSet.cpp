@@ -13,15 +13,19 @@ namespace {
 const QStringList& baseTables()
 {
     static const QStringList statements = {
-        "create table operator(operno varchar(20) collate nocase,opername varchar(20) collate nocase,"
+        "create table operator(operno varchar(20) collate nocase,opername varchar(20) collate "
+        "nocase,"
         "pwd varchar(128) collate nocase)",
         "create table roles(roleid int,rolename varchar(100) collate nocase,flag int default 0)",
         "create table rolelist(opername varchar(20) collate nocase,roleid int)",
-        "create table params(pid int,pvalue varchar(255) collate nocase,pdesc varchar(100) collate nocase)",
+        "create table params(pid int,pvalue varchar(255) collate nocase,pdesc varchar(100) collate "
+        "nocase)",
         "create table depart(bmcode varchar(20) collate nocase,bmname varchar(50) collate nocase)",
         "create table worker(wkcode varchar(20) collate nocase,wkname varchar(50) collate nocase,"
-        "bmcode varchar(20) collate nocase,sex varchar(10) collate nocase,sfid varchar(30) collate nocase,"
-        "xl varchar(30) collate nocase,addr varchar(200) collate nocase,phone varchar(50) collate nocase,"
+        "bmcode varchar(20) collate nocase,sex varchar(10) collate nocase,sfid varchar(30) collate "
+        "nocase,"
+        "xl varchar(30) collate nocase,addr varchar(200) collate nocase,phone varchar(50) collate "
+        "nocase,"
         "indate datetime,bankacc varchar(50) collate nocase,gztp int,state int,"
         "mm varchar(200) collate nocase)",
         "create table jjgz(gzcode varchar(20) collate nocase,gzname varchar(100) collate nocase)",
@@ -32,7 +36,8 @@ const QStringList& baseTables()
         "create table jjdata(pid int,dt datetime,gzcode varchar(20) collate nocase,"
         "gxcode varchar(20) collate nocase,wkcode varchar(20) collate nocase,price float,sl float,"
         "je float,opername varchar(20) collate nocase,orderno varchar(50) collate nocase)",
-        "create table gzxm(xh int,fname varchar(20) collate nocase,xmname varchar(50) collate nocase,"
+        "create table gzxm(xh int,fname varchar(20) collate nocase,xmname varchar(50) collate "
+        "nocase,"
         "ftype int,fsize int)",
         "create table gzxm_m(xyear int,xmonth int,xh int,fname varchar(20) collate nocase,"
         "xmname varchar(50) collate nocase,ftype int,fsize int)",
@@ -86,9 +91,14 @@ struct Param {
 };
 
 constexpr Param DeliveredParams[] = {
-    {1, "4", "产品规格编码宽度"}, {2, "2", "计件工序编码宽度"}, {3, "", "保留"},
-    {4, "", "保留"},              {5, "2", "部门编码宽度"},     {6, "4", "员工编码宽度"},
-    {7, "1", "自动编码"},         {8, "我的工厂", "使用单位名称"},
+    {1, "4", "产品规格编码宽度"},
+    {2, "2", "计件工序编码宽度"},
+    {3, "", "保留"},
+    {4, "", "保留"},
+    {5, "2", "部门编码宽度"},
+    {6, "4", "员工编码宽度"},
+    {7, "1", "自动编码"},
+    {8, "我的工厂", "使用单位名称"},
 };
 
 } // namespace

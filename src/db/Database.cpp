@@ -53,9 +53,9 @@ void Database::openWithMode(const QString& filePath, const char* mode)
     QSqlDatabase db = QSqlDatabase::database(name_, false);
     // A URI with an explicit mode, so that opening a missing account set fails instead of
     // silently making an empty one.
-    const QString uri = QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath())
-                            .toString(QUrl::FullyEncoded) +
-                        QStringLiteral("?mode=") + QLatin1String(mode);
+    const QString uri =
+        QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+        QStringLiteral("?mode=") + QLatin1String(mode);
     db.setDatabaseName(uri);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())

@@ -172,7 +172,8 @@ void datePartFunction(sqlite3_context* context, int, sqlite3_value** argv)
         date = QDate(1899, 12, 30).addDays(qint64(std::floor(sqlite3_value_double(argv[0]))));
         break;
     default:
-        date = DbDate(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(argv[0]))));
+        date =
+            DbDate(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(argv[0]))));
     }
     if (!date.isValid()) {
         sqlite3_result_error(context, TypeMismatch, -1);

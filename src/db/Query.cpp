@@ -2,7 +2,6 @@
 
 #include "db/Dialect.h"
 
-
 namespace {
 
 QString describe(const QString& sql, const Bindings& bindings)

@@ -59,7 +59,8 @@ const QList<Step>& upgradeSteps()
           "constraint gzdata_date_pk primary key(xyear,xmonth))"}},
         {{Marker::Column, "jjgz", "typeno"},
          {"alter table jjgz add typeno varchar(50) collate nocase",
-          "create table gztype(typeno varchar(50) collate nocase,typename varchar(50) collate nocase,"
+          "create table gztype(typeno varchar(50) collate nocase,typename varchar(50) collate "
+          "nocase,"
           "pno varchar(50) collate nocase,xlevel int,constraint gztype_pk primary key(typeno))",
           "insert into gztype(typeno,typename) values('01','默认类别')",
           "update jjgz set typeno='01'",
@@ -69,9 +70,11 @@ const QList<Step>& upgradeSteps()
           "insert into codes(codeid,codeno,codename,maxstep,len1,len2,len3,len4,len5,len6) "
           "values(1,'GZTYPE','产品类别',6,2,2,2,2,2,2)",
           "insert into roles(roleid,rolename) values(1502,'初始设置-〉产品类别设置')"}},
-        {{Marker::Column, "gzdata", "mm"}, {"alter table gzdata add mm varchar(50) collate nocase"}},
+        {{Marker::Column, "gzdata", "mm"},
+         {"alter table gzdata add mm varchar(50) collate nocase"}},
         {{Marker::Column, "gzdata_date", "alldays"}, {"alter table gzdata_date add alldays int"}},
-        {{Marker::Column, "jjgx", "wkcode"}, {"alter table jjgx add wkcode varchar(20) collate nocase"}},
+        {{Marker::Column, "jjgx", "wkcode"},
+         {"alter table jjgx add wkcode varchar(20) collate nocase"}},
     };
     return steps;
 }

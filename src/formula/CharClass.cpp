@@ -35,7 +35,7 @@ bool IsWordByte(unsigned char c)
 
 // Converts single characters from UTF-8 to GBK, remembering the class of each one seen.
 class GbkClassifier {
-  public:
+public:
     GbkClassifier() : converter_(iconv_open("GBK", "UTF-8")) {}
     ~GbkClassifier()
     {
@@ -61,7 +61,7 @@ class GbkClassifier {
         return result;
     }
 
-  private:
+private:
     WordClass Convert(std::string_view character)
     {
         if (converter_ == reinterpret_cast<iconv_t>(-1)) {

@@ -12,7 +12,7 @@ struct TEPFunction;
 // Resolves the names of one text while it compiles: parameters, local variables, host names
 // and functions.
 class CompileScope {
-  public:
+public:
     CompileScope(CompiledForm& form, TEvalHost& host) : form_(form), host_(host) {}
 
     CompiledForm& Form() { return form_; }
@@ -30,7 +30,7 @@ class CompileScope {
     // The linked library's function of this name; nullptr makes the call a host function.
     const TEPFunction* LibraryFunction(const std::string& name) const;
 
-  private:
+private:
     CompiledForm& form_;
     TEvalHost& host_;
 };

@@ -16,7 +16,7 @@ namespace formula {
 // What compiling one text produces: its value cells (constants, results, parameters, local
 // variables) and its statements. Cells never move, so operations refer to them directly.
 class CompiledForm {
-  public:
+public:
     CompiledForm();
 
     // A fresh cell holds the integer 0.
@@ -30,7 +30,7 @@ class CompiledForm {
 
     StatementList& Body() { return body_; }
 
-  private:
+private:
     std::deque<Variant> cells_;
     std::vector<std::pair<int, Variant*>> parameters_;
     std::vector<std::pair<std::string, Variant*>> locals_;

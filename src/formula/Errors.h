@@ -7,14 +7,14 @@ namespace formula {
 
 // Root of every error the engine raises; ClassName() names the concrete class for reports.
 class EFormulaError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
     virtual const char* ClassName() const { return "EFormulaError"; }
 };
 
 // Compile errors carry the 1-based line and column of the scanner's token (0 while unknown).
 class EMathParserError : public EFormulaError {
-  public:
+public:
     using EFormulaError::EFormulaError;
     const char* ClassName() const override { return "EMathParserError"; }
     int Line() const { return line_; }
@@ -26,14 +26,14 @@ class EMathParserError : public EFormulaError {
         col_ = col;
     }
 
-  private:
+private:
     int line_ = 0;
     int col_ = 0;
 };
 
 #define FORMULA_ERROR_CLASS(Name, Base)                                                            \
     class Name : public Base {                                                                     \
-      public:                                                                                      \
+    public:                                                                                        \
         using Base::Base;                                                                          \
         const char* ClassName() const override { return #Name; }                                   \
     };

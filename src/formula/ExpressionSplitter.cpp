@@ -84,13 +84,13 @@ const std::array<NamedConstant, 6>& NamedConstants()
 }
 
 class RecursionGuard {
-  public:
+public:
     explicit RecursionGuard(int& depth) : depth_(depth) { ++depth_; }
     ~RecursionGuard() { --depth_; }
     RecursionGuard(const RecursionGuard&) = delete;
     RecursionGuard& operator=(const RecursionGuard&) = delete;
 
-  private:
+private:
     int& depth_;
 };
 

@@ -17,13 +17,13 @@ namespace formula {
 // level at which both sides are valid, and recurses. Whether a piece of text is valid in a
 // given context never changes, so every answer is remembered; that keeps the search polynomial.
 class ExpressionSplitter {
-  public:
+public:
     explicit ExpressionSplitter(std::string text);
 
     // Raises EMissMatchingBracket or ESyntaxError when the text is no expression.
     SyntaxTree Split();
 
-  private:
+private:
     struct Range {
         std::uint32_t begin = 0;
         std::uint32_t end = 0;

@@ -12,7 +12,7 @@ namespace formula {
 // The names a text uses that only the host can answer, each with its value cell. Sorted by
 // name with letter case ignored ("_" before digits before letters); a duplicate is not added.
 class HostNameList {
-  public:
+public:
     struct Entry {
         std::string name; // as written at its first use
         Variant value;
@@ -25,7 +25,7 @@ class HostNameList {
     // In name order.
     const std::vector<Entry*>& Entries() const { return sorted_; }
 
-  private:
+private:
     std::deque<Entry> entries_;
     std::vector<Entry*> sorted_;
 };

@@ -11,13 +11,13 @@ namespace {
 constexpr int MaxNesting = 256;
 
 class NestingGuard {
-  public:
+public:
     explicit NestingGuard(int& nesting) : nesting_(nesting) { ++nesting_; }
     ~NestingGuard() { --nesting_; }
     NestingGuard(const NestingGuard&) = delete;
     NestingGuard& operator=(const NestingGuard&) = delete;
 
-  private:
+private:
     int& nesting_;
 };
 

@@ -15,13 +15,13 @@ namespace formula {
 // Compiles a whole text into statements. A text without statement keywords, ":=" or ";" is
 // one expression whose value becomes RESULT; any other text is a script.
 class ScriptCompiler {
-  public:
+public:
     ScriptCompiler(const std::vector<std::string>& lines, CompileScope& scope);
 
     // Raises the first compile error, positioned at the scanner's current token.
     StatementList Compile();
 
-  private:
+private:
     enum class Closer { None, End, Until, FinallyOrExcept, TryEnd };
 
     StatementList CompileText();

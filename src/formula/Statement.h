@@ -17,7 +17,7 @@ struct RunState {
 };
 
 class Statement {
-  public:
+public:
     explicit Statement(TextPosition position) : position_(position) {}
     virtual ~Statement() = default;
     Statement(const Statement&) = delete;
@@ -25,10 +25,10 @@ class Statement {
 
     void Execute(RunState& state) const;
 
-  protected:
+protected:
     virtual void Run(RunState& state) const = 0;
 
-  private:
+private:
     TextPosition position_;
 };
 
@@ -38,16 +38,16 @@ void ExecuteAll(const StatementList& statements, RunState& state);
 
 // An expression computed for its result cell: an assignment, or a value that is thrown away.
 class ExpressionStatement : public Statement {
-  public:
+public:
     ExpressionStatement(TextPosition position, OperationList expression)
         : Statement(position), expression_(std::move(expression))
     {
     }
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 
-  private:
+private:
     OperationList expression_;
 };
 
@@ -60,7 +60,7 @@ struct ValueExpression {
 
 // "a[i, j] := v": writes one element of the array held by a variable.
 class IndexAssignment : public Statement {
-  public:
+public:
     IndexAssignment(TextPosition position, Variant* target, std::vector<ValueExpression> indexes,
                     ValueExpression value)
         : Statement(position), target_(target), indexes_(std::move(indexes)),
@@ -68,17 +68,17 @@ class IndexAssignment : public Statement {
     {
     }
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 
-  private:
+private:
     Variant* target_;
     std::vector<ValueExpression> indexes_;
     ValueExpression value_;
 };
 
 class IfStatement : public Statement {
-  public:
+public:
     IfStatement(TextPosition position, ValueExpression condition, StatementList thenPart,
                 StatementList elsePart)
         : Statement(position), condition_(std::move(condition)), thenPart_(std::move(thenPart)),
@@ -86,17 +86,17 @@ class IfStatement : public Statement {
     {
     }
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 
-  private:
+private:
     ValueExpression condition_;
     StatementList thenPart_;
     StatementList elsePart_;
 };
 
 class ForStatement : public Statement {
-  public:
+public:
     struct Bounds {
         ValueExpression start;
         ValueExpression end;
@@ -108,55 +108,55 @@ class ForStatement : public Statement {
     {
     }
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 
-  private:
+private:
     Variant* variable_;
     Bounds bounds_;
     StatementList body_;
 };
 
 class WhileStatement : public Statement {
-  public:
+public:
     WhileStatement(TextPosition position, ValueExpression condition, StatementList body)
         : Statement(position), condition_(std::move(condition)), body_(std::move(body))
     {
     }
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 
-  private:
+private:
     ValueExpression condition_;
     StatementList body_;
 };
 
 class RepeatStatement : public Statement {
-  public:
+public:
     RepeatStatement(TextPosition position, StatementList body, ValueExpression condition)
         : Statement(position), body_(std::move(body)), condition_(std::move(condition))
     {
     }
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 
-  private:
+private:
     StatementList body_;
     ValueExpression condition_;
 };
 
 class BreakStatement : public Statement {
-  public:
+public:
     using Statement::Statement;
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 };
 
 class TryStatement : public Statement {
-  public:
+public:
     enum class Handler { Except, Finally };
     TryStatement(TextPosition position, StatementList protectedPart, Handler kind,
                  StatementList handler)
@@ -165,10 +165,10 @@ class TryStatement : public Statement {
     {
     }
 
-  protected:
+protected:
     void Run(RunState& state) const override;
 
-  private:
+private:
     void RunExcept(RunState& state) const;
     void RunFinally(RunState& state) const;
 

@@ -27,7 +27,7 @@ using TGetFunctionEvent = std::function<void(TCustomParser& sender, const std::s
 // The formula engine a host uses: holds one text, compiles it once, and evaluates it as often
 // as asked, with the host answering the names (OnVariable) and functions (OnFunction) it uses.
 class TCustomParser : private TEvalHost {
-  public:
+public:
     TCustomParser();
     ~TCustomParser() override;
     TCustomParser(const TCustomParser&) = delete;
@@ -57,7 +57,7 @@ class TCustomParser : private TEvalHost {
     TEvalObj::TErrorNotifyEvent OnCompileError;
     TEvalObj::TErrorNotifyEvent OnRuntimeError;
 
-  private:
+private:
     Variant* FindHostName(std::string_view name) override { return hostNames_.Find(name); }
     Variant* AddHostName(const std::string& name) override { return hostNames_.Add(name); }
     void ClearHostNames() override { hostNames_.Clear(); }

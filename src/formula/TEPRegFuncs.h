@@ -19,7 +19,7 @@ struct TEPFunction {
 // A function library a parser can link through RegFuncs. Calls resolve to it before they fall
 // back to host functions, so a library plugs in without any change to the compiler.
 class TEPRegFuncs {
-  public:
+public:
     virtual ~TEPRegFuncs() = default;
     // The function with this name, letter case ignored; nullptr when there is none.
     virtual const TEPFunction* Find(std::string_view name) const = 0;

@@ -13,7 +13,7 @@ class TEPRegFuncs;
 // What a compiled text needs from the parser that owns it: the host-name list, the linked
 // function library and the host functions.
 class TEvalHost {
-  public:
+public:
     virtual ~TEvalHost() = default;
 
     // The value cell of a host name, letter case ignored; nullptr when the list lacks it.

@@ -11,13 +11,13 @@ namespace {
 
 // Sets a flag for the guard's lifetime and restores its previous value afterwards.
 class FlagGuard {
-  public:
+public:
     explicit FlagGuard(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
     ~FlagGuard() { flag_ = previous_; }
     FlagGuard(const FlagGuard&) = delete;
     FlagGuard& operator=(const FlagGuard&) = delete;
 
-  private:
+private:
     bool& flag_;
     bool previous_;
 };

@@ -17,7 +17,7 @@ class TEvalHost;
 // One formula text with its compiled form: compiles on demand, keeps the compiled form until
 // the text changes or it is dropped, evaluates it, and remembers the last error.
 class TEvalObj {
-  public:
+public:
     using TNotifyEvent = std::function<void(TEvalObj& sender)>;
     using TErrorNotifyEvent = std::function<void(TEvalObj& sender, const std::exception& e)>;
 
@@ -48,7 +48,7 @@ class TEvalObj {
     TErrorNotifyEvent OnCompileError;
     TErrorNotifyEvent OnRuntimeError;
 
-  private:
+private:
     void CompileNow();
     void RecordError(const std::exception& error, int line, int col);
 

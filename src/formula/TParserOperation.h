@@ -58,11 +58,11 @@ struct TParserOperation {
 
 // The operations of one expression in execution order: deepest first, the root last.
 class OperationList {
-  public:
+public:
     void Add(TParserOperation operation) { operations_.push_back(std::move(operation)); }
     void Run(TEvalHost& host) const;
 
-  private:
+private:
     std::vector<TParserOperation> operations_;
 };
 

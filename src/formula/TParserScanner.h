@@ -44,12 +44,12 @@ struct ScannerToken {
 
 // Cuts the lines of a formula at statement keywords, ":=" and ";", dropping comments.
 class TParserScanner {
-  public:
+public:
     explicit TParserScanner(const std::vector<std::string>& lines);
 
     ScannerToken Next();
 
-  private:
+private:
     bool AtEndOfLine() const { return pos_ >= Line().size(); }
     bool AtEndOfText() const { return line_ + 1 >= lines_.size() && AtEndOfLine(); }
     const std::string& Line() const { return lines_[line_]; }

@@ -51,7 +51,7 @@ using VariantArray = std::vector<Variant>;
 
 // A formula value. The alternatives are in VarKind order, so the index is the kind.
 class Variant {
-  public:
+public:
     static constexpr std::int64_t TicksPerUnit = 10000;
 
     Variant() = default;
@@ -107,7 +107,7 @@ class Variant {
 
     friend bool operator==(const Variant& a, const Variant& b);
 
-  private:
+private:
     explicit Variant(NullValue value) : data_(value) {}
 
     std::variant<UnassignedValue, NullValue, std::int32_t, double, CurrencyValue, DateValue, bool,

@@ -28,8 +28,7 @@ inline QMdiSubWindow* AddChildForm(QMdiArea& area, QWidget* form, int showMode =
 
 // Keeps at most one window of a class: brings an open one to the front (normal size for
 // showMode 1, maximised otherwise) or creates it with `make`.
-template <class Form, class Make>
-Form* OpenChildForm(QMdiArea& area, int showMode, Make make)
+template <class Form, class Make> Form* OpenChildForm(QMdiArea& area, int showMode, Make make)
 {
     const QString className = QLatin1String(Form::staticMetaObject.className());
     for (QMdiSubWindow* window : area.subWindowList()) {

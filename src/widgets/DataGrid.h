@@ -15,7 +15,7 @@ class GridTotals;
 // until a screen shows them.
 class DataGrid : public QTableView {
     Q_OBJECT
-  public:
+public:
     explicit DataGrid(QWidget* parent = nullptr);
 
     // The model whose rows the grid shows; the view itself works on a GridModel over it.
@@ -46,10 +46,10 @@ class DataGrid : public QTableView {
     // Loads every row of a model that delivers its rows in parts, as sums and exports need.
     void fetchAll();
 
-  protected:
+protected:
     void updateGeometries() override;
 
-  private:
+private:
     bool hasTotals() const;
     void modelWasReset();
 

@@ -9,7 +9,7 @@
 // a number in up to 15 significant digits and a date as yyyy-MM-dd (with the time unless it is
 // midnight). Null shows as empty text.
 class DisplayFormat {
-  public:
+public:
     explicit DisplayFormat(const QString& pattern = {});
 
     const QString& pattern() const { return pattern_; }
@@ -21,7 +21,7 @@ class DisplayFormat {
 
     static bool isNumber(const QVariant& value);
 
-  private:
+private:
     QString numberText(double number) const;
     QString dateText(const QVariant& value) const;
 

@@ -8,16 +8,16 @@ class DataGrid;
 // follows their widths, hiding and scrolling.
 class GridFooter : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit GridFooter(DataGrid& grid);
 
     // Width of the part left of the first column (the row header), left blank.
     void setIndent(int indent);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     DataGrid& grid_;
     int indent_ = 0;
 };

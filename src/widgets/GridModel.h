@@ -11,7 +11,7 @@
 // display format; the edit role passes the raw value through.
 class GridModel : public QAbstractProxyModel {
     Q_OBJECT
-  public:
+public:
     explicit GridModel(QObject* parent = nullptr);
 
     void setSourceModel(QAbstractItemModel* source) override;
@@ -33,7 +33,7 @@ class GridModel : public QAbstractProxyModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     void sort(int column, Qt::SortOrder order) override;
 
-  private:
+private:
     void connectSource(QAbstractItemModel* source);
     void resolveColumns();
     void beginReset();

@@ -10,15 +10,15 @@ class GridModel;
 // change, so filling a large table cell by cell costs one pass, not one per cell.
 class GridTotals : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit GridTotals(GridModel& model, QObject* parent = nullptr);
 
     QString text(int column);
 
-  signals:
+signals:
     void changed();
 
-  private:
+private:
     void invalidate();
     void compute();
 

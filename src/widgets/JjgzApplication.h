@@ -6,7 +6,7 @@
 // caption "错误" and its message when it reaches the event loop, and the program goes on.
 class JjgzApplication : public QApplication {
     Q_OBJECT
-  public:
+public:
     JjgzApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -10,7 +10,7 @@
 
 // A value that does not fit its field, or a field name that does not exist.
 class MemTableError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
@@ -19,7 +19,7 @@ class MemTableError : public std::runtime_error {
 // writing one is O(1). A null cell is an invalid QVariant.
 class MemTable : public QAbstractTableModel {
     Q_OBJECT
-  public:
+public:
     enum class FieldType { Text, Integer, Float, Date, Bool };
 
     struct Field {
@@ -63,7 +63,7 @@ class MemTable : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     void sort(int column, Qt::SortOrder order) override;
 
-  private:
+private:
     int requireField(const QString& name) const;
     QVariant converted(const Field& field, const QVariant& value) const;
 

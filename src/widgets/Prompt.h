@@ -29,6 +29,7 @@ public:
 
     // The prompt in use; the Qt implementation unless another was installed.
     static Prompt& current();
-    // Installs `prompt` (not owned) for the life of the guard's scope in tests; nullptr restores Qt's.
+    // Installs `prompt` (not owned) for the life of the guard's scope in tests; nullptr restores
+    // Qt's.
     static void install(Prompt* prompt);
 };

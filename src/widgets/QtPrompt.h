@@ -4,7 +4,7 @@
 
 // The real dialogs, parented to the active window.
 class QtPrompt : public Prompt {
-  public:
+public:
     void message(const QString& text, const QString& caption, Icon icon) override;
     bool ask(const QString& text, const QString& caption) override;
     QString openFile(const QString& caption, const QString& dir, const QString& filter) override;

@@ -4,7 +4,7 @@
 
 // Installs a prompt for the guard's scope and restores the previous one afterwards.
 class ScopedPrompt {
-  public:
+public:
     explicit ScopedPrompt(Prompt& prompt) : previous_(&Prompt::current())
     {
         Prompt::install(&prompt);
@@ -14,6 +14,6 @@ class ScopedPrompt {
     ScopedPrompt(const ScopedPrompt&) = delete;
     ScopedPrompt& operator=(const ScopedPrompt&) = delete;
 
-  private:
+private:
     Prompt* previous_;
 };

@@ -11,7 +11,7 @@
 
 // A prompt that the script did not expect.
 class UnexpectedPrompt : public std::logic_error {
-  public:
+public:
     using std::logic_error::logic_error;
 };
 
@@ -19,7 +19,7 @@ class UnexpectedPrompt : public std::logic_error {
 // A prompt that does not match the next step of the script is recorded, listed in unexpected()
 // and thrown as UnexpectedPrompt.
 class ScriptedPrompt : public Prompt {
-  public:
+public:
     enum class Kind { Message, Ask, OpenFile, SaveFile, Folder, InputText, Exec };
 
     // What a prompt showed. For file and folder prompts `dir` and `filter` are the starting
@@ -63,7 +63,7 @@ class ScriptedPrompt : public Prompt {
                                      const QString& initial) override;
     int exec(QDialog& dialog) override;
 
-  private:
+private:
     struct Step {
         Kind kind = Kind::Message;
         bool yes = false;

@@ -9,13 +9,13 @@ class CheckList;
 // once and saves the choice under the settings name.
 class TfrmSetup : public QDialog {
     Q_OBJECT
-  public:
+public:
     TfrmSetup(const QString& settingsName, DataGrid& grid, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void FormShow();
     void listClick();
 

@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "util/Config.h"
+#include "QtPrinters.h"
 
 #include <QDir>
 #include <QFile>

@@ -29,7 +29,8 @@ TEST_F(DatabaseTest, TextComparesWithoutLetterCaseAndTruthIsMinusOne)
     db().exec("insert into jjdata(pid) values(2)");
     EXPECT_EQ(scalar("select checked from jjdata where pid=1").toInt(), -1);
     EXPECT_EQ(scalar("select checked from jjdata where pid=2").toInt(), 0);
-    EXPECT_EQ(scalar("select count(*) from jjdata where iif(isnull(checked),0,checked)=0").toInt(), 1);
+    EXPECT_EQ(scalar("select count(*) from jjdata where iif(isnull(checked),0,checked)=0").toInt(),
+              1);
 }
 
 TEST_F(DatabaseTest, DialectFunctions)
@@ -97,7 +98,8 @@ TEST_F(DatabaseTest, ErrorsCarryTheDriversMessage)
 
 TEST_F(DatabaseTest, QuotesInValuesAreData)
 {
-    db().exec("insert into depart(bmcode,bmname) values(:c,:n)", {{":c", "0'1"}, {":n", "x'); drop table depart;--"}});
+    db().exec("insert into depart(bmcode,bmname) values(:c,:n)",
+              {{":c", "0'1"}, {":n", "x'); drop table depart;--"}});
     EXPECT_EQ(scalar("select bmname from depart where bmcode=:c", {{":c", "0'1"}}).toString(),
               "x'); drop table depart;--");
 }

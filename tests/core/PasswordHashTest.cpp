@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "auth/PasswordHash.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -40,13 +40,15 @@ TEST_F(SchemaTest, AnUpgradedAccountSetHasEveryTableAndColumnInOrder)
         {"rolelist", {"opername", "roleid"}},
         {"params", {"pid", "pvalue", "pdesc"}},
         {"depart", {"bmcode", "bmname"}},
-        {"worker", {"wkcode", "wkname", "bmcode", "sex", "sfid", "xl", "addr", "phone", "indate",
-                    "bankacc", "gztp", "state", "mm"}},
+        {"worker",
+         {"wkcode", "wkname", "bmcode", "sex", "sfid", "xl", "addr", "phone", "indate", "bankacc",
+          "gztp", "state", "mm"}},
         {"jjgz", {"gzcode", "gzname", "typeno"}},
         {"jjgx", {"gzcode", "gxcode", "gxname", "unit", "price", "jjtype", "wkcode"}},
         {"jjgxdef", {"gxcode", "gxname", "unit"}},
-        {"jjdata", {"pid", "dt", "gzcode", "gxcode", "wkcode", "price", "sl", "je", "opername",
-                    "orderno", "checked", "mm", "djno"}},
+        {"jjdata",
+         {"pid", "dt", "gzcode", "gxcode", "wkcode", "price", "sl", "je", "opername", "orderno",
+          "checked", "mm", "djno"}},
         {"gzxm", {"xh", "fname", "xmname", "ftype", "fsize", "px"}},
         {"gzxm_m", {"xyear", "xmonth", "xh", "fname", "xmname", "ftype", "fsize", "px"}},
         {"gzgs", {"xh", "fname", "gs", "gsdesc", "con", "condesc"}},
@@ -57,8 +59,9 @@ TEST_F(SchemaTest, AnUpgradedAccountSetHasEveryTableAndColumnInOrder)
         {"jjdata_w", {"xh", "pid", "wkcode", "bl", "je"}},
         {"gzdata_date", {"xyear", "xmonth", "sdate", "edate", "alldays"}},
         {"gztype", {"typeno", "typename", "pno", "xlevel"}},
-        {"codes", {"codeid", "codeno", "codename", "maxstep", "len1", "len2", "len3", "len4",
-                   "len5", "len6"}},
+        {"codes",
+         {"codeid", "codeno", "codename", "maxstep", "len1", "len2", "len3", "len4", "len5",
+          "len6"}},
     };
     QStringList tables = db().userTables();
     tables.sort();
@@ -76,10 +79,10 @@ TEST_F(SchemaTest, SeedRows)
     while (query.next())
         roles << query.text("roleid") + " " + query.text("rolename") + " " + query.text("flag");
     EXPECT_EQ(roles.size(), 27);
-    for (const char* row : {"1001 日常处理-〉计件数据录入 0", "1502 初始设置-〉产品类别设置 0",
-                            "1506 初始设置-〉产品规格查询 0", "1507 初始设置-〉计件工序查询 0",
-                            "1909 系统维护-〉数据导出 0", "1910 系统维护-〉数据导入 0",
-                            "2105 系统帮助-〉关于... 0"})
+    for (const char* row :
+         {"1001 日常处理-〉计件数据录入 0", "1502 初始设置-〉产品类别设置 0",
+          "1506 初始设置-〉产品规格查询 0", "1507 初始设置-〉计件工序查询 0",
+          "1909 系统维护-〉数据导出 0", "1910 系统维护-〉数据导入 0", "2105 系统帮助-〉关于... 0"})
         EXPECT_TRUE(roles.contains(row)) << row;
 
     EXPECT_EQ(scalar("select count(*) from roles2 where funcid=10 and funcname='审核/弃审' and "
@@ -92,9 +95,10 @@ TEST_F(SchemaTest, SeedRows)
                   .toString(),
               "10=0=是否允许修改单价;11=0=是否自定义起止日;12=0=开始日月份偏差;13=0=开始日固定日;"
               "14=0=开始日用最后一天;15=0=截止日月份偏差;16=0=截止日固定日;17=0=截止日用最后一天");
-    EXPECT_EQ(scalar("select typeno||typename||ifnull(pno,'null')||ifnull(xlevel,'null') from gztype")
-                  .toString(),
-              "01默认类别nullnull");
+    EXPECT_EQ(
+        scalar("select typeno||typename||ifnull(pno,'null')||ifnull(xlevel,'null') from gztype")
+            .toString(),
+        "01默认类别nullnull");
     EXPECT_EQ(scalar("select codeno||codename||maxstep||len1||len2||len3||len4||len5||len6 from "
                      "codes where codeid=1")
                   .toString(),

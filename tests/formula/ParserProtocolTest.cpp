@@ -14,7 +14,7 @@ using formula::Variant;
 
 // A host that answers some names and records every OnVariable and OnFunction call.
 class RecordingHost {
-  public:
+public:
     explicit RecordingHost(formula::TExParser& parser)
     {
         parser.OnVariable = [this](formula::TCustomParser&, const std::string& name,

@@ -85,8 +85,8 @@ protected:
     ScopedPrompt scope{prompt};
 };
 
-const QStringList Sample = {"mnuJjData", "btnJjData", "mnuGz", "btnGz", "mnuGx", "btnGx",
-                            "N15", "N7", "N8", "btnLogin", "btnClose"};
+const QStringList Sample = {"mnuJjData", "btnJjData", "mnuGz", "btnGz",    "mnuGx",   "btnGx",
+                            "N15",       "N7",        "N8",    "btnLogin", "btnClose"};
 
 TEST_F(MainWindowTest, AdminInAnyLetterCaseHasEverything)
 {
@@ -106,7 +106,8 @@ TEST_F(MainWindowTest, AnOperatorGetsTheGrantedEntriesAndTheirButtons)
 {
     grant("王会计", {1503, 1907, 4242});
     const auto window = openMainWindow("王会计");
-    EXPECT_EQ(enabled(*window, Sample), QStringList({"mnuGz", "btnGz", "N7", "btnLogin", "btnClose"}));
+    EXPECT_EQ(enabled(*window, Sample),
+              QStringList({"mnuGz", "btnGz", "N7", "btnLogin", "btnClose"}));
     EXPECT_TRUE(entry(*window, "mnuJjData")->isVisible());
     EXPECT_TRUE(entry(*window, "m1")->isVisible());
 }
@@ -148,7 +149,8 @@ TEST_F(MainWindowTest, ReloginShowsTheNewOperatorAndKeepsOpenWindows)
     entry(*window, "btnLogin")->trigger();
     EXPECT_EQ(panel(*window, 1), "操作员：李四");
     EXPECT_EQ(CurOperNo, "01");
-    EXPECT_EQ(enabled(*window, Sample), QStringList({"mnuJjData", "btnJjData", "btnLogin", "btnClose"}));
+    EXPECT_EQ(enabled(*window, Sample),
+              QStringList({"mnuJjData", "btnJjData", "btnLogin", "btnClose"}));
     EXPECT_EQ(window->mdiArea()->subWindowList().size(), 1);
 
     prompt.answerExec([](QDialog&) { return int(QDialog::Rejected); });

@@ -1,7 +1,7 @@
 #include "ScreenFixture.h"
-#include "widgets/CheckList.h"
 #include "auth/screens/TfrmOperatorRole.h"
 #include "db/Query.h"
+#include "widgets/CheckList.h"
 
 #include <QComboBox>
 

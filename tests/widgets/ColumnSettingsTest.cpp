@@ -11,7 +11,7 @@ namespace {
 
 // A worker list: column 0 is fixed (tag 1) and hidden, as the sheets keep their code columns.
 class ColumnSettingsTest : public WidgetFixture {
-  protected:
+protected:
     void SetUp() override
     {
         WidgetFixture::SetUp();

@@ -14,7 +14,7 @@ using Footer = GridColumn::Footer;
 
 // A piece-work list: name, price, quantity and amount, as the piece-work screen shows it.
 class DataGridTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         table.setFields({{QStringLiteral("gxname")},

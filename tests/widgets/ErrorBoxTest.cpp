@@ -13,12 +13,12 @@ namespace {
 
 // Fails at every event of its own type, as a screen's handler does when nothing catches.
 class FailingHandler : public QObject {
-  public:
+public:
     static constexpr QEvent::Type Failing = QEvent::User;
 
     int handled = 0;
 
-  protected:
+protected:
     bool event(QEvent* event) override
     {
         if (event->type() != Failing)

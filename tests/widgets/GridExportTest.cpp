@@ -21,7 +21,7 @@ XlsxCell number(const char* value, const char* format = "")
 }
 
 class GridExportTest : public WidgetFixture {
-  protected:
+protected:
     void SetUp() override
     {
         WidgetFixture::SetUp();

@@ -6,7 +6,7 @@
 // A private in-memory SQLite database with a table jjdata(id, gxname, je) of `rows` rows:
 // id i from 1, gxname "工序" + i, je i * 0.5. Enough rows make a query model fetch in parts.
 class SqlTable {
-  public:
+public:
     explicit SqlTable(int rows);
     ~SqlTable();
 
@@ -15,6 +15,6 @@ class SqlTable {
 
     QSqlDatabase database() const;
 
-  private:
+private:
     QString connection_;
 };

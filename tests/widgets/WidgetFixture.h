@@ -12,7 +12,7 @@
 // A temporary program folder (the home of config.ini) and a scripted prompt that every prompt
 // must go through; a test fails on a prompt it did not script or a scripted one left unused.
 class WidgetFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         ASSERT_TRUE(home_.isValid());
@@ -30,7 +30,7 @@ class WidgetFixture : public ::testing::Test {
 
     ScriptedPrompt prompt;
 
-  private:
+private:
     QTemporaryDir home_;
     ScopedPrompt installed_{prompt};
 };

@@ -70,8 +70,7 @@ QStringList styleFormats(const QByteArray& xml)
                                attributes.value(QLatin1String("formatCode")).toString());
         else if (reader.name() == QLatin1String("cellXfs"))
             inCellStyles = true;
-        else if (inCellStyles && reader.name() == QLatin1String("xf"))
-        {
+        else if (inCellStyles && reader.name() == QLatin1String("xf")) {
             const QString id = attributes.value(QLatin1String("numFmtId")).toString();
             formats.append(formatCodes.value(id, builtInFormat(id)));
         }
