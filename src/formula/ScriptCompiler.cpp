@@ -4,6 +4,8 @@
 #include "formula/ExpressionCompiler.h"
 #include "formula/ExpressionSplitter.h"
 
+#include <algorithm>
+
 namespace formula {
 namespace {
 
@@ -201,8 +203,7 @@ std::unique_ptr<Statement> ScriptCompiler::ParseAssignment(bool elseAllowed)
     const std::string target = TakeText();
     AssignmentTarget resolved = ResolveTarget(target);
     Note(target);
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     if (token_.text.empty()) {
         Fail("Invalid assignment");
     }
@@ -237,26 +238,17 @@ std::unique_ptr<Statement> ScriptCompiler::ParseIf(bool elseAllowed, bool breakA
                                                    Closer closer)
 {
     const TextPosition position = token_.position;
-    Note(token_.tokenText);
-    Advance();
-    Note(token_.text);
-    if (token_.kind != TokenKind::Then) {
-        Fail("THEN expected in statement");
-    }
-    if (token_.text.empty()) {
-        Fail("Invalid condition");
-    }
-    ValueExpression condition = CompileValue(TakeText());
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
+    ValueExpression condition =
+        ValueBefore({TokenKind::Then}, "THEN expected in statement", "Invalid condition");
+    ConsumeKeyword();
     StatementList thenPart;
     StatementList elsePart;
     // A ";" right after THEN ends an empty THEN part, and no ELSE may follow.
     if (!At(TokenKind::Semicolon)) {
         thenPart = ParseBody(true, breakAllowed, closer);
         if (At(TokenKind::Else)) {
-            Note(token_.tokenText);
-            Advance();
+            ConsumeKeyword();
             elsePart = ParseBody(elseAllowed, breakAllowed, closer);
         }
     }
@@ -268,35 +260,20 @@ std::unique_ptr<Statement> ScriptCompiler::ParseIf(bool elseAllowed, bool breakA
 std::unique_ptr<Statement> ScriptCompiler::ParseFor(bool elseAllowed, Closer closer)
 {
     const TextPosition position = token_.position;
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     Note(token_.text);
     if (token_.kind != TokenKind::Assign) {
         Fail("Equation - \":=\", expected in statement");
     }
     Variant* variable = LoopVariable(TakeText());
-    Note(token_.tokenText);
-    Advance();
-    Note(token_.text);
-    if (token_.kind != TokenKind::To && token_.kind != TokenKind::DownTo) {
-        Fail("TO expected in statement");
-    }
-    if (token_.text.empty()) {
-        Fail("Invalid FOR cycle");
-    }
-    ForStatement::Bounds bounds{CompileValue(TakeText()), {}, token_.kind == TokenKind::DownTo};
-    Note(token_.tokenText);
-    Advance();
-    Note(token_.text);
-    if (token_.kind != TokenKind::Do) {
-        Fail("DO expected in statement");
-    }
-    if (token_.text.empty()) {
-        Fail("Invalid FOR cycle");
-    }
-    bounds.end = CompileValue(TakeText());
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
+    ForStatement::Bounds bounds{ValueBefore({TokenKind::To, TokenKind::DownTo},
+                                            "TO expected in statement", "Invalid FOR cycle"),
+                                {},
+                                token_.kind == TokenKind::DownTo};
+    ConsumeKeyword();
+    bounds.end = ValueBefore({TokenKind::Do}, "DO expected in statement", "Invalid FOR cycle");
+    ConsumeKeyword();
     StatementList body = ParseBody(elseAllowed, true, closer);
     return std::make_unique<ForStatement>(position, variable, std::move(bounds), std::move(body));
 }
@@ -304,18 +281,10 @@ std::unique_ptr<Statement> ScriptCompiler::ParseFor(bool elseAllowed, Closer clo
 std::unique_ptr<Statement> ScriptCompiler::ParseWhile(bool elseAllowed, Closer closer)
 {
     const TextPosition position = token_.position;
-    Note(token_.tokenText);
-    Advance();
-    Note(token_.text);
-    if (token_.kind != TokenKind::Do) {
-        Fail("DO expected in statement");
-    }
-    if (token_.text.empty()) {
-        Fail("Invalid condition");
-    }
-    ValueExpression condition = CompileValue(TakeText());
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
+    ValueExpression condition =
+        ValueBefore({TokenKind::Do}, "DO expected in statement", "Invalid condition");
+    ConsumeKeyword();
     StatementList body = ParseBody(elseAllowed, true, closer);
     return std::make_unique<WhileStatement>(position, std::move(condition), std::move(body));
 }
@@ -323,11 +292,9 @@ std::unique_ptr<Statement> ScriptCompiler::ParseWhile(bool elseAllowed, Closer c
 std::unique_ptr<Statement> ScriptCompiler::ParseRepeat(bool elseAllowed)
 {
     const TextPosition position = token_.position;
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     StatementList body = ParseList(Closer::Until, true);
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     Note(token_.text);
     if (token_.text.empty()) {
         Fail("Invalid condition");
@@ -343,8 +310,7 @@ std::unique_ptr<Statement> ScriptCompiler::ParseBreak(bool elseAllowed, bool bre
         FailWithToken("BREAK not within cycle");
     }
     const TextPosition position = token_.position;
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     ExpectTerminator(elseAllowed);
     return std::make_unique<BreakStatement>(position);
 }
@@ -352,16 +318,13 @@ std::unique_ptr<Statement> ScriptCompiler::ParseBreak(bool elseAllowed, bool bre
 std::unique_ptr<Statement> ScriptCompiler::ParseTry(bool elseAllowed, bool breakAllowed)
 {
     const TextPosition position = token_.position;
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     StatementList protectedPart = ParseList(Closer::FinallyOrExcept, breakAllowed);
     const auto kind = token_.kind == TokenKind::Finally ? TryStatement::Handler::Finally
                                                         : TryStatement::Handler::Except;
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     StatementList handler = ParseList(Closer::TryEnd, breakAllowed);
-    Note(token_.tokenText);
-    Advance();
+    ConsumeKeyword();
     ExpectTerminator(elseAllowed);
     return std::make_unique<TryStatement>(position, std::move(protectedPart), kind,
                                           std::move(handler));
@@ -436,6 +399,25 @@ ValueExpression ScriptCompiler::CompileValue(const std::string& text)
 {
     Variant* cell = scope_.NewCell();
     return {ExpressionCompiler(scope_).Compile(text, cell), cell};
+}
+
+ValueExpression ScriptCompiler::ValueBefore(std::initializer_list<TokenKind> keywords,
+                                            const char* missing, const char* invalid)
+{
+    Note(token_.text);
+    if (std::find(keywords.begin(), keywords.end(), token_.kind) == keywords.end()) {
+        Fail(missing);
+    }
+    if (token_.text.empty()) {
+        Fail(invalid);
+    }
+    return CompileValue(TakeText());
+}
+
+void ScriptCompiler::ConsumeKeyword()
+{
+    Note(token_.tokenText);
+    Advance();
 }
 
 void ScriptCompiler::Advance()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,7 +51,12 @@ private:
     Variant* PlainTarget(const SyntaxNode& node, const std::string& target);
     [[noreturn]] void RejectTarget(const std::string& target);
     ValueExpression CompileValue(const std::string& text);
+    // The text before the keyword the scanner stopped at, which must be one of `keywords`.
+    ValueExpression ValueBefore(std::initializer_list<TokenKind> keywords, const char* missing,
+                                const char* invalid);
 
+    // Adds the keyword to the statement's text for messages and moves past it.
+    void ConsumeKeyword();
     void Advance();
     bool At(TokenKind kind) const { return token_.kind == kind && token_.text.empty(); }
     std::string TakeText();
