@@ -3,6 +3,7 @@
 #include "auth/Login.h"
 #include "db/LoginValues.h"
 #include "widgets/EnterMovesFocus.h"
+#include "widgets/Named.h"
 #include "widgets/Prompt.h"
 
 #include <QComboBox>
@@ -20,26 +21,19 @@
 
 TfrmLogin::TfrmLogin(Database& db, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), db_(db),
-      cboName_(new QComboBox), edtPwd_(new QLineEdit), edtDt_(new QDateEdit),
-      btnYes_(new QPushButton(QStringLiteral("登陆"))),
-      btnCancel_(new QPushButton(QStringLiteral("取消")))
+      cboName_(Named<QComboBox>(QStringLiteral("cboName"))),
+      edtPwd_(Named<QLineEdit>(QStringLiteral("edtPwd"))),
+      edtDt_(Named<QDateEdit>(QStringLiteral("edtDt"))),
+      btnYes_(DialogButton(QStringLiteral("btnYes"), QStringLiteral("登陆"))),
+      btnCancel_(DialogButton(QStringLiteral("btnCancel"), QStringLiteral("取消")))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("系统登陆"));
-    cboName_->setObjectName(QStringLiteral("cboName"));
     cboName_->setEditable(false);
     cboName_->setMinimumContentsLength(16);
-    edtPwd_->setObjectName(QStringLiteral("edtPwd"));
     edtPwd_->setEchoMode(QLineEdit::Password);
-    edtDt_->setObjectName(QStringLiteral("edtDt"));
     edtDt_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     edtDt_->setCalendarPopup(true);
-    btnYes_->setObjectName(QStringLiteral("btnYes"));
-    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
-    for (QPushButton* button : {btnYes_, btnCancel_}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
 
     auto* picture = new QLabel;
     picture->setPixmap(style()->standardIcon(QStyle::SP_DialogYesButton).pixmap(48, 48));
@@ -51,17 +45,12 @@ TfrmLogin::TfrmLogin(Database& db, QWidget* parent)
     form->addRow(QStringLiteral("密    码"), edtPwd_);
     form->addRow(QStringLiteral("业务日期"), edtDt_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnYes_);
-    buttons->addWidget(btnCancel_);
-
     auto* body = new QHBoxLayout;
     body->addWidget(picture);
     body->addWidget(group, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({btnYes_, btnCancel_}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnYes_, &QPushButton::clicked, this, &TfrmLogin::btnYesClick);

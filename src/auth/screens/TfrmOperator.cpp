@@ -3,6 +3,7 @@
 #include "auth/screens/TfrmOperatorAdd.h"
 #include "widgets/DataGrid.h"
 #include "widgets/MemTable.h"
+#include "widgets/Named.h"
 #include "widgets/Prompt.h"
 
 #include <QHBoxLayout>
@@ -26,23 +27,13 @@ TfrmOperator::TfrmOperator(Database& conZt, QWidget* parent)
     grid_->setReadOnly(true);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* btnDel = new QPushButton(QStringLiteral("删除"), this);
-    btnDel->setObjectName(QStringLiteral("btnDel"));
-    auto* btnAppend = new QPushButton(QStringLiteral("创建"), this);
-    btnAppend->setObjectName(QStringLiteral("btnAppend"));
-    auto* btnClose = new QPushButton(QStringLiteral("退出"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    for (QPushButton* button : {btnDel, btnAppend, btnClose})
-        button->setAutoDefault(false);
+    auto* btnDel = DialogButton(QStringLiteral("btnDel"), QStringLiteral("删除"), this);
+    auto* btnAppend = DialogButton(QStringLiteral("btnAppend"), QStringLiteral("创建"), this);
+    auto* btnClose = DialogButton(QStringLiteral("btnClose"), QStringLiteral("退出"), this);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnDel);
-    buttons->addWidget(btnAppend);
-    buttons->addWidget(btnClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({btnDel, btnAppend, btnClose}));
 
     connect(btnDel, &QPushButton::clicked, this, &TfrmOperator::btnDelClick);
     connect(btnAppend, &QPushButton::clicked, this, &TfrmOperator::btnAppendClick);

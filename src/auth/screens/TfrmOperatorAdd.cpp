@@ -1,6 +1,7 @@
 #include "auth/screens/TfrmOperatorAdd.h"
 
 #include "widgets/EnterMovesFocus.h"
+#include "widgets/Named.h"
 #include "widgets/Prompt.h"
 
 #include <QFormLayout>
@@ -9,22 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit* namedEdit(const QString& name, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
-} // namespace
-
 TfrmOperatorAdd::TfrmOperatorAdd(Database& conZt, QWidget* parent)
-    : QDialog(parent), store_(conZt), edtNo_(namedEdit(QStringLiteral("edtNo"), this)),
-      edtName_(namedEdit(QStringLiteral("edtName"), this)),
-      edtPwd_(namedEdit(QStringLiteral("edtPwd"), this)),
-      edtPwd1_(namedEdit(QStringLiteral("edtPwd1"), this))
+    : QDialog(parent), store_(conZt), edtNo_(Named<QLineEdit>(QStringLiteral("edtNo"), this)),
+      edtName_(Named<QLineEdit>(QStringLiteral("edtName"), this)),
+      edtPwd_(Named<QLineEdit>(QStringLiteral("edtPwd"), this)),
+      edtPwd1_(Named<QLineEdit>(QStringLiteral("edtPwd1"), this))
 {
     setObjectName(QStringLiteral("frmOperatorAdd"));
     setWindowTitle(QStringLiteral("创建操作员"));
@@ -38,18 +28,12 @@ TfrmOperatorAdd::TfrmOperatorAdd(Database& conZt, QWidget* parent)
     form->addRow(QStringLiteral("密    码："), edtPwd_);
     form->addRow(QStringLiteral("确认密码："), edtPwd1_);
 
-    auto* btnYes = new QPushButton(QStringLiteral("保存"), this);
-    btnYes->setObjectName(QStringLiteral("btnYes"));
-    auto* btnCancel = new QPushButton(QStringLiteral("取消"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnYes);
-    buttons->addWidget(btnCancel);
+    auto* btnYes = DialogButton(QStringLiteral("btnYes"), QStringLiteral("保存"), this);
+    auto* btnCancel = DialogButton(QStringLiteral("btnCancel"), QStringLiteral("取消"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({btnYes, btnCancel}));
 
     connect(btnYes, &QPushButton::clicked, this, &TfrmOperatorAdd::btnYesClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

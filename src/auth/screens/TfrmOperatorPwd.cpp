@@ -3,6 +3,7 @@
 #include "auth/PasswordChange.h"
 #include "db/LoginValues.h"
 #include "widgets/EnterMovesFocus.h"
+#include "widgets/Named.h"
 #include "widgets/Prompt.h"
 
 #include <QFormLayout>
@@ -15,8 +16,7 @@ namespace {
 
 QLineEdit* passwordEdit(const QString& name, QWidget* parent)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
+    auto* edit = Named<QLineEdit>(name, parent);
     edit->setEchoMode(QLineEdit::Password);
     return edit;
 }
@@ -42,18 +42,12 @@ TfrmOperatorPwd::TfrmOperatorPwd(Database& conZt, QWidget* parent)
     form->addRow(QStringLiteral("新密码"), edtPwd_);
     form->addRow(QStringLiteral("新密码确认"), edtPwd1_);
 
-    auto* btnYes = new QPushButton(QStringLiteral("保存"), this);
-    btnYes->setObjectName(QStringLiteral("btnYes"));
-    auto* btnCancel = new QPushButton(QStringLiteral("退出"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnYes);
-    buttons->addWidget(btnCancel);
+    auto* btnYes = DialogButton(QStringLiteral("btnYes"), QStringLiteral("保存"), this);
+    auto* btnCancel = DialogButton(QStringLiteral("btnCancel"), QStringLiteral("退出"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({btnYes, btnCancel}));
 
     connect(btnYes, &QPushButton::clicked, this, &TfrmOperatorPwd::btnYesClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

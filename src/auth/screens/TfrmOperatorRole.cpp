@@ -2,6 +2,7 @@
 
 #include "widgets/CheckList.h"
 #include "widgets/EnterMovesFocus.h"
+#include "widgets/Named.h"
 #include "widgets/Prompt.h"
 
 #include <QComboBox>
@@ -10,18 +11,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* namedButton(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 TfrmOperatorRole::TfrmOperatorRole(Database& conZt, QWidget* parent)
     : QDialog(parent), rights_(conZt), cboName_(new QComboBox(this)), list_(new CheckList(3)),
@@ -42,21 +31,18 @@ TfrmOperatorRole::TfrmOperatorRole(Database& conZt, QWidget* parent)
     pages->addTab(list2_, QStringLiteral("附加权限"));
     pages->setCurrentIndex(0);
 
-    auto* btnSelect = namedButton(QStringLiteral("全选"), QStringLiteral("btnSelect"), this);
-    auto* btnEmpty = namedButton(QStringLiteral("全清"), QStringLiteral("btnEmpty"), this);
-    auto* btnSave = namedButton(QStringLiteral("保存"), QStringLiteral("btnSave"), this);
-    auto* btnExit = namedButton(QStringLiteral("退出"), QStringLiteral("btnExit"), this);
+    auto* btnSelect = DialogButton(QStringLiteral("btnSelect"), QStringLiteral("全选"), this);
+    auto* btnEmpty = DialogButton(QStringLiteral("btnEmpty"), QStringLiteral("全清"), this);
+    auto* btnSave = DialogButton(QStringLiteral("btnSave"), QStringLiteral("保存"), this);
+    auto* btnExit = DialogButton(QStringLiteral("btnExit"), QStringLiteral("退出"), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("操作员名称"), this));
     top->addWidget(cboName_);
     top->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnSelect);
-    buttons->addWidget(btnEmpty);
-    buttons->addStretch();
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnExit);
+    auto* buttons = ButtonRow({btnSave, btnExit});
+    buttons->insertWidget(0, btnSelect);
+    buttons->insertWidget(1, btnEmpty);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(pages);

@@ -2,6 +2,7 @@
 
 #include "auth/ParamSettings.h"
 #include "widgets/EnterMovesFocus.h"
+#include "widgets/Named.h"
 #include "widgets/Prompt.h"
 
 #include <QCheckBox>
@@ -20,23 +21,16 @@
 
 namespace {
 
-template <typename Widget> Widget* named(const QString& name, QWidget* parent)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
 QCheckBox* checkBox(const QString& text, const QString& name, QWidget* parent)
 {
-    auto* box = named<QCheckBox>(name, parent);
+    auto* box = Named<QCheckBox>(name, parent);
     box->setText(text);
     return box;
 }
 
 QSpinBox* monthOffsetEdit(const QString& name, QWidget* parent)
 {
-    auto* edit = named<QSpinBox>(name, parent);
+    auto* edit = Named<QSpinBox>(name, parent);
     edit->setRange(-5, 100);
     return edit;
 }
@@ -44,7 +38,7 @@ QSpinBox* monthOffsetEdit(const QString& name, QWidget* parent)
 // A whole number typed in, without spin buttons.
 QSpinBox* numberEdit(const QString& name, QWidget* parent)
 {
-    auto* edit = named<QSpinBox>(name, parent);
+    auto* edit = Named<QSpinBox>(name, parent);
     edit->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
     edit->setAlignment(Qt::AlignRight);
@@ -62,18 +56,12 @@ TfrmParams::TfrmParams(Database& conZt, QWidget* parent) : QDialog(parent), conZ
     pages->setObjectName(QStringLiteral("PageControl1"));
     pages->addTab(basicPage(), QStringLiteral("基础参数"));
 
-    auto* btnSave = named<QPushButton>(QStringLiteral("btnSave"), this);
-    btnSave->setText(QStringLiteral("保存"));
-    auto* btnClose = named<QPushButton>(QStringLiteral("btnClose"), this);
-    btnClose->setText(QStringLiteral("退出"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnClose);
+    auto* btnSave = DialogButton(QStringLiteral("btnSave"), QStringLiteral("保存"), this);
+    auto* btnClose = DialogButton(QStringLiteral("btnClose"), QStringLiteral("退出"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({btnSave, btnClose}));
 
     connect(btnSave, &QPushButton::clicked, this, &TfrmParams::btnSaveClick);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -84,8 +72,8 @@ TfrmParams::TfrmParams(Database& conZt, QWidget* parent) : QDialog(parent), conZ
 
 QWidget* TfrmParams::basicPage()
 {
-    auto* page = named<QWidget>(QStringLiteral("TabSheet1"), this);
-    edtDw_ = named<QLineEdit>(QStringLiteral("edtDw"), page);
+    auto* page = Named<QWidget>(QStringLiteral("TabSheet1"), this);
+    edtDw_ = Named<QLineEdit>(QStringLiteral("edtDw"), page);
     auto* unit = new QFormLayout;
     unit->addRow(QStringLiteral("使用单位名称"), edtDw_);
 
@@ -106,12 +94,12 @@ QWidget* TfrmParams::basicPage()
 
 QWidget* TfrmParams::codeWidthGroup()
 {
-    auto* group = named<QGroupBox>(QStringLiteral("GroupBox1"), this);
+    auto* group = Named<QGroupBox>(QStringLiteral("GroupBox1"), this);
     group->setTitle(QStringLiteral("编码宽度设置"));
-    edtGz_ = named<QLineEdit>(QStringLiteral("edtGz"), group);
-    edtGx_ = named<QLineEdit>(QStringLiteral("edtGx"), group);
-    edtBm_ = named<QLineEdit>(QStringLiteral("edtBm"), group);
-    edtWorker_ = named<QLineEdit>(QStringLiteral("edtWorker"), group);
+    edtGz_ = Named<QLineEdit>(QStringLiteral("edtGz"), group);
+    edtGx_ = Named<QLineEdit>(QStringLiteral("edtGx"), group);
+    edtBm_ = Named<QLineEdit>(QStringLiteral("edtBm"), group);
+    edtWorker_ = Named<QLineEdit>(QStringLiteral("edtWorker"), group);
 
     auto* layout = new QGridLayout(group);
     layout->addWidget(new QLabel(QStringLiteral("产品规格"), group), 0, 0);
@@ -127,13 +115,13 @@ QWidget* TfrmParams::codeWidthGroup()
 
 QWidget* TfrmParams::wagePeriodGrid()
 {
-    auto* grid = named<QWidget>(QStringLiteral("pnlPeriod"), this);
+    auto* grid = Named<QWidget>(QStringLiteral("pnlPeriod"), this);
     edtStartM_ = monthOffsetEdit(QStringLiteral("edtStartM"), grid);
     edtStartD_ = numberEdit(QStringLiteral("edtStartD"), grid);
-    chkStartL_ = named<QCheckBox>(QStringLiteral("chkStartL"), grid);
+    chkStartL_ = Named<QCheckBox>(QStringLiteral("chkStartL"), grid);
     edtEndM_ = monthOffsetEdit(QStringLiteral("edtEndM"), grid);
     edtEndD_ = numberEdit(QStringLiteral("edtEndD"), grid);
-    chkEndL_ = named<QCheckBox>(QStringLiteral("chkEndL"), grid);
+    chkEndL_ = Named<QCheckBox>(QStringLiteral("chkEndL"), grid);
 
     auto* layout = new QGridLayout(grid);
     layout->setContentsMargins(0, 0, 0, 0);
