@@ -22,15 +22,8 @@ void takeHomeFromArguments(const QCoreApplication& app)
         SetHomeDir(parser.value(home));
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(JjgzApplication& app)
 {
-    JjgzApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("计件工资管理系统"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    takeHomeFromArguments(app);
-
     TdmMain dmMain;
     if (!dmMain.DataModuleCreate())
         return 0;
@@ -47,4 +40,22 @@ int main(int argc, char** argv)
                      &TfrmMain::bringToFront);
     frmMain.showMaximized();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    JjgzApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("计件工资管理系统"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    takeHomeFromArguments(app);
+    try {
+        return run(app);
+    } catch (const std::exception& e) {
+        // Before the event loop runs there is no window to go back to.
+        Prompt::current().message(QString::fromUtf8(e.what()), QStringLiteral("错误"),
+                                  Prompt::Icon::Error);
+        return 1;
+    }
 }
