@@ -1,5 +1,3 @@
-#include "widgets/Prompt.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
