@@ -79,6 +79,9 @@ BENCHMARK(MuParserEvaluate);
 // Keeps the CPU time per iteration of every run so that the comparison can be printed afterwards.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text, so that the table and the ratio line below it read the same in a file.
+    RecordingReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
