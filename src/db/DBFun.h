@@ -14,7 +14,7 @@ void SetParam(Database& db, int pid, const QString& value);
 
 // Next code of table.field by its numeric value, padded to the width of setting widthPid.
 QString NextCode(Database& db, const QString& table, const QString& field, int widthPid);
-// Next process code of a spec and next worker code, both by text order.
+// Next process code of a product and next worker code, both by text order.
 QString NextProcessCode(Database& db, const QString& gzcode);
 QString NextWorkerCode(Database& db);
 QString IncCode(Database& db, const QString& code);

@@ -50,14 +50,14 @@ int FullContext(int minLevel, bool unaryMinus)
     return minLevel + (unaryMinus ? 0 : WithoutUnaryMinus);
 }
 
-struct OperatorSpec {
+struct OperatorDef {
     std::string_view text;
     bool word;
     int leftLevel;  // for prefix operators: the operand's level
     int rightLevel; // -1 for prefix operators
 };
 
-constexpr std::array<OperatorSpec, 19> Operators = {{
+constexpr std::array<OperatorDef, 19> Operators = {{
     {"OR", true, 1, 0},   {"XOR", true, 2, 1},   {"AND", true, 3, 2},   {"=", false, 4, 3},
     {"<>", false, 5, 4},  {"<", false, 6, 5},    {"<=", false, 7, 6},   {">", false, 8, 7},
     {">=", false, 9, 8},  {"SHL", true, 10, 9},  {"SHR", true, 11, 10}, {"+", false, 12, 11},
@@ -412,31 +412,31 @@ std::optional<ExpressionSplitter::Shape> ExpressionSplitter::FitUnaryMinus(Range
 
 bool ExpressionSplitter::MatchesOperator(std::uint32_t pos, int level) const
 {
-    const OperatorSpec& spec = Operators[static_cast<std::size_t>(level)];
-    const std::string_view candidate = std::string_view(text_).substr(pos, spec.text.size());
-    if (!spec.word) {
-        return candidate == spec.text;
+    const OperatorDef& op = Operators[static_cast<std::size_t>(level)];
+    const std::string_view candidate = std::string_view(text_).substr(pos, op.text.size());
+    if (!op.word) {
+        return candidate == op.text;
     }
-    const std::size_t after = pos + spec.text.size();
-    return EqualsIgnoringCase(candidate, spec.text) && !IsWordClass(ClassBefore(text_, pos)) &&
+    const std::size_t after = pos + op.text.size();
+    return EqualsIgnoringCase(candidate, op.text) && !IsWordClass(ClassBefore(text_, pos)) &&
            (after >= text_.size() || !IsWordClass(ClassAt(text_, after)));
 }
 
 std::optional<ExpressionSplitter::Shape> ExpressionSplitter::FitOperator(Range r, int level)
 {
-    const OperatorSpec& spec = Operators[static_cast<std::size_t>(level)];
-    const auto length = static_cast<std::uint32_t>(spec.text.size());
+    const OperatorDef& op = Operators[static_cast<std::size_t>(level)];
+    const auto length = static_cast<std::uint32_t>(op.text.size());
     Shape shape{NodeKind::Binary};
     shape.op = static_cast<OperatorId>(level);
-    if (spec.rightLevel < 0) {
+    if (op.rightLevel < 0) {
         // A prefix operator counts only where it begins the text.
         const Range operand{r.begin + length, r.end};
         const std::string_view head = View({r.begin, std::min(r.begin + length, r.end)});
         const bool begins = r.end - r.begin > length &&
-                            (spec.word ? EqualsIgnoringCase(head, spec.text) &&
-                                             !IsWordClass(ClassAt(text_, r.begin + length))
-                                       : head == spec.text);
-        if (!begins || Check(operand, FullContext(spec.leftLevel, true)) < 0) {
+                            (op.word ? EqualsIgnoringCase(head, op.text) &&
+                                           !IsWordClass(ClassAt(text_, r.begin + length))
+                                     : head == op.text);
+        if (!begins || Check(operand, FullContext(op.leftLevel, true)) < 0) {
             return std::nullopt;
         }
         shape.kind = NodeKind::Prefix;
@@ -454,8 +454,8 @@ std::optional<ExpressionSplitter::Shape> ExpressionSplitter::FitOperator(Range r
         }
         const Range left{r.begin, pos};
         const Range right{pos + length, r.end};
-        if (Check(left, FullContext(spec.leftLevel, true)) >= 0 &&
-            Check(right, FullContext(spec.rightLevel, false)) >= 0) {
+        if (Check(left, FullContext(op.leftLevel, true)) >= 0 &&
+            Check(right, FullContext(op.rightLevel, false)) >= 0) {
             shape.parts = {Trim(left), Trim(right)};
             return shape;
         }

@@ -95,11 +95,11 @@ QString DataGrid::footerText(int column) const
 
 Qt::Alignment DataGrid::footerAlignment(int column) const
 {
-    const GridColumn& spec = columns().at(column);
-    if (spec.footerAlignment)
-        return spec.footerAlignment;
+    const GridColumn& described = columns().at(column);
+    if (described.footerAlignment)
+        return described.footerAlignment;
     const Qt::Alignment side =
-        spec.footer == GridColumn::Footer::Text ? Qt::AlignLeft : Qt::AlignRight;
+        described.footer == GridColumn::Footer::Text ? Qt::AlignLeft : Qt::AlignRight;
     return side | Qt::AlignVCenter;
 }
 

@@ -12,18 +12,18 @@ GridTotals::GridTotals(GridModel& model, QObject* parent) : QObject(parent), mod
 
 QString GridTotals::text(int column)
 {
-    const GridColumn& spec = model_.columns().at(column);
-    switch (spec.footer) {
+    const GridColumn& described = model_.columns().at(column);
+    switch (described.footer) {
     case GridColumn::Footer::None:
         return {};
     case GridColumn::Footer::Text:
-        return spec.footerText;
+        return described.footerText;
     case GridColumn::Footer::Count:
         return QString::number(model_.rowCount());
     case GridColumn::Footer::Sum:
         if (dirty_)
             compute();
-        return DisplayFormat(spec.footerFormat).text(sums_[column]);
+        return DisplayFormat(described.footerFormat).text(sums_[column]);
     }
     return {};
 }
