@@ -189,6 +189,30 @@ TEST_F(MainWindowTest, AnActiveChildShowsItsToolBarInTheMainWindow)
     QTRY_VERIFY(watch.isNull());
 }
 
+TEST_F(MainWindowTest, TheHelpMenuListsTheOpenWindows)
+{
+    const auto window = openMainWindow("admin");
+    auto* first = new QWidget;
+    first->setWindowTitle("计件数据录入");
+    AddChildForm(*window->mdiArea(), first);
+    auto* second = new QWidget;
+    second->setWindowTitle("工资数据录入");
+    AddChildForm(*window->mdiArea(), second);
+
+    auto* menu = window->findChild<QMenu*>("m6");
+    emit menu->aboutToShow();
+    QStringList titles;
+    for (QAction* entry : menu->actions())
+        if (!entry->isSeparator())
+            titles << entry->text();
+    EXPECT_EQ(titles, QStringList({"帮助主题", "关于...", "计件数据录入", "工资数据录入"}));
+
+    menu->actions().at(3)->trigger();
+    EXPECT_EQ(window->mdiArea()->activeSubWindow()->widget(), first);
+    emit menu->aboutToShow();
+    EXPECT_EQ(menu->actions().size(), 5);
+}
+
 class SingleForm : public QWidget {
     Q_OBJECT
 };
