@@ -2,7 +2,6 @@
 
 #include "db/Database.h"
 
-
 // Owner of the connections: conZt to the account set, con2 to the second database that export
 // and import open.
 class TdmMain {
