@@ -1,5 +1,6 @@
 #include "auth/Login.h"
 
+#include "auth/OperatorStore.h"
 #include "auth/PasswordHash.h"
 #include "db/Query.h"
 #include "util/MyFun.h"
@@ -12,9 +13,8 @@ LoginEntry ParseLoginEntry(const QString& entry)
 QStringList OperatorEntries(Database& db)
 {
     QStringList entries;
-    Query query(db, "select operno,opername from operator order by operno");
-    while (query.next())
-        entries << CodeAndName(query.text("operno"), query.text("opername"));
+    for (const OperatorRow& row : OperatorStore(db).list())
+        entries << CodeAndName(row.operno, row.opername);
     return entries;
 }
 
@@ -35,16 +35,22 @@ bool CheckLogin(Database& db, const QString& operNo, const QString& password)
     return true;
 }
 
+QList<int> MenuGrants(Database& db, const QString& operName)
+{
+    QList<int> granted;
+    Query grants(db, "select roleid from rolelist where opername=:opername order by roleid",
+                 {{":opername", operName}});
+    while (grants.next())
+        granted << grants.toInt("roleid");
+    return granted;
+}
+
 MenuRights LoadMenuRights(Database& db, const QString& operName)
 {
     MenuRights rights;
     rights.all = operName.toLower() == QLatin1String("admin");
-    if (!rights.all) {
-        Query grants(db, "select roleid from rolelist where opername=:opername order by roleid",
-                     {{":opername", operName}});
-        while (grants.next())
-            rights.granted << grants.toInt("roleid");
-    }
+    if (!rights.all)
+        rights.granted = MenuGrants(db, operName);
     Query hidden(db, "select roleid from roles where flag=1");
     while (hidden.next())
         rights.hidden << hidden.toInt("roleid");

@@ -19,6 +19,9 @@ QStringList OperatorEntries(Database& db);
 // replaced by its hash on success.
 bool CheckLogin(Database& db, const QString& operNo, const QString& password);
 
+// The menu entries granted to an operator by name, in roleid order.
+QList<int> MenuGrants(Database& db, const QString& operName);
+
 // Menu rights of an operator: admin (any letter case) has them all.
 struct MenuRights {
     bool all = false;

@@ -1,5 +1,6 @@
 #include "auth/OperatorRights.h"
 
+#include "auth/Login.h"
 #include "db/Query.h"
 
 #include <algorithm>
@@ -44,10 +45,7 @@ void OperatorRights::load(const QString& opername)
     for (FunctionRight& right : functions_)
         right.granted = right.checked = false;
 
-    Query menuGrants(db_, "select roleid from rolelist where opername=:opername order by roleid",
-                     {{":opername", opername}});
-    while (menuGrants.next()) {
-        const int roleid = menuGrants.toInt("roleid");
+    for (const int roleid : MenuGrants(db_, opername)) {
         const auto right = std::ranges::find(menu_, roleid, &MenuRight::roleid);
         if (right != menu_.end())
             right->granted = right->checked = true;

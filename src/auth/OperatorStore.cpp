@@ -1,6 +1,7 @@
 #include "auth/OperatorStore.h"
 
 #include "auth/PasswordHash.h"
+#include "db/DBFun.h"
 #include "db/Query.h"
 
 QList<OperatorRow> OperatorStore::list() const
@@ -33,17 +34,11 @@ QString OperatorStore::add(const NewOperator& newOperator)
         return QStringLiteral("请输入操作员名称");
     if (newOperator.pwd != newOperator.pwdConfirm)
         return QStringLiteral("两次输入的密码不一致");
-    if (codeExists(newOperator.operno))
+    if (RowExists(db_, QStringLiteral("operator"), QStringLiteral("operno"), newOperator.operno))
         return QStringLiteral("编码已存在！");
     db_.exec("insert into operator(operno,opername,pwd) values(:operno,:opername,:pwd)",
              {{":operno", newOperator.operno},
               {":opername", newOperator.opername},
               {":pwd", HashPassword(newOperator.pwd)}});
     return {};
-}
-
-bool OperatorStore::codeExists(const QString& operno) const
-{
-    Query query(db_, "select operno from operator where operno=:operno", {{":operno", operno}});
-    return query.next();
 }

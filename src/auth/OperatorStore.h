@@ -37,7 +37,5 @@ public:
     QString add(const NewOperator& newOperator);
 
 private:
-    bool codeExists(const QString& operno) const;
-
     Database& db_;
 };

@@ -1,5 +1,7 @@
 #include "widgets/DisplayFormat.h"
 
+#include "util/MyFun.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
@@ -52,9 +54,7 @@ QString DisplayFormat::text(const QVariant& value) const
 
 double DisplayFormat::shownNumber(double number) const
 {
-    if (!numeric_)
-        return number;
-    return QString::number(number, 'f', maxDecimals_).toDouble();
+    return numeric_ ? RoundDecimals(maxDecimals_, number) : number;
 }
 
 bool DisplayFormat::isNumber(const QVariant& value)
@@ -78,7 +78,8 @@ QString DisplayFormat::numberText(double number) const
         return QString::number(number, 'g', 15);
     QLocale locale = QLocale::c();
     locale.setNumberOptions(grouped_ ? QLocale::NumberOptions() : QLocale::OmitGroupSeparator);
-    QString text = locale.toString(number, 'f', maxDecimals_);
+    // Rounded the way money amounts are, so a figure shows as it is stored after rounding.
+    QString text = locale.toString(RoundDecimals(maxDecimals_, number), 'f', maxDecimals_);
     if (maxDecimals_ > minDecimals_) {
         const qsizetype point = text.indexOf(QLatin1Char('.'));
         qsizetype end = text.size();
